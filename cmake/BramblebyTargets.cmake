@@ -1,12 +1,14 @@
 # Helpers that keep every subsystem folder built the same way.
 #
 # brambleby_library(<target> [DEPS <targets...>])
-#   A static library of every .cpp in the calling folder. Headers are included
-#   from the repository root ("engine/core/cLog.h"), so the root is public.
+#   A static library of every .cpp in the calling folder; a folder of headers
+#   only gives an interface library. Headers are included from the repository
+#   root ("engine/core/cLog.h"), so the root is public.
 #
 # brambleby_test(<target> [DEPS <targets...>])
 #   A GoogleTest executable of every .cpp in the calling folder, registered
-#   with CTest test by test and run from the build folder.
+#   with CTest test by test and run from the build folder. A folder without
+#   tests adds nothing.
 
 include(GoogleTest)
 
@@ -14,14 +16,23 @@ function(brambleby_library target)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
-  add_library(${target} STATIC ${sources})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+  endif()
 endfunction()
 
 function(brambleby_test target)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} test_support GTest::gtest_main GTest::gmock)
