@@ -1,0 +1,88 @@
+#include "app/cApplication.h"
+
+#include <stdlib.h>  // setenv: SDL reads its video driver from the environment
+
+#include "app/Settings.h"
+#include "app/cMainLoop.h"
+#include "engine/core/Random.h"
+#include "engine/core/cEngineSettings.h"
+#include "engine/core/cLog.h"
+#include "engine/platform/cWindow.h"
+#include "game/data/cGameData.h"
+
+namespace Game {
+
+cApplication::cApplication(cLaunchOptions options_, cGameStateManager::StateFactory state_factory_)
+    : options(std::move(options_)), state_factory(std::move(state_factory_)) {}
+
+bool cApplication::StartUp() {
+    if (options.seed) Engine::SeedRandomOnce(*options.seed);
+    if (options.headless) setenv("SDL_VIDEODRIVER", "dummy", 1);
+
+    unsigned width = 0;
+    unsigned height = 0;
+    bool fullscreen = false;
+    const bool settings_read = ReadSettings(width, height, fullscreen);
+    const Engine::WindowDesc desc = ResolveWindowDesc(settings_read, width, height, fullscreen);
+    Engine::cLog::Instance();
+    if (!StartEngine(desc)) return false;
+
+    GameStateId initial_state = StateSplash;
+    if (!ReadDevSettings(initial_state)) initial_state = StateSplash;
+    cGameData::Instance();
+    StartGame(initial_state);
+
+    if (!options.input_path.empty() && !input_script.Load(options.input_path)) {
+        error = "Error: cannot read the input script " + options.input_path;
+        return false;
+    }
+    return true;
+}
+
+bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
+    if (!Engine::cWindow::Instance().CreateMainWindow(desc)) {
+        error = options.headless ? "Error: the headless window could not be created"
+                                 : "No display found: run with --headless to start the game without a window.";
+        return false;
+    }
+    Engine::cWindow::Instance().ClearInput();
+    Engine::EngineConfig config;
+    config.renderer_kind = 1;
+    config.present_mode = 1;
+    config.renderer_flag = true;
+    config.sound_kind = 1;
+    Engine::cEngineSettings::Instance().config = config;
+    return true;
+}
+
+void cApplication::StartGame(GameStateId initial_state) {
+    cGameStateManager& manager = cGameStateManager::Instance();
+    manager.SetStateFactory(state_factory);
+    manager.SetInitialState(initial_state);
+}
+
+void cApplication::Run() {
+    cLoopOptions loop_options;
+    loop_options.fixed_dt = options.fixed_dt;
+    loop_options.frame_limit = options.frames;
+    loop_options.developer_keys = Engine::cEngineSettings::Instance().developer_mode;
+    cMainLoop loop(cGameStateManager::Instance(), counter, loop_options,
+                   [this](float dt, unsigned frame) { InputStep(dt, frame); });
+    loop.Run();
+    Engine::LogEngine("Main loop ended after " + std::to_string(loop.FramesRun()) + " frames");
+}
+
+void cApplication::InputStep(float dt, unsigned frame) {
+    input_script.Inject(frame);
+    Engine::cWindow::Instance().UpdateInput(dt);
+}
+
+void cApplication::ShutDown() {
+    cGameStateManager::Destroy();
+    Engine::cLog::Instance();
+    Engine::cWindow::Instance().DestroyMainWindow();
+    Engine::cLog::Instance().Close();
+    Engine::cLog::Destroy();
+}
+
+}  // namespace Game

@@ -1,0 +1,48 @@
+#pragma once
+// cApplication: the program's start-up, main loop and shut-down.
+//
+// Start-up runs in a fixed order: settings, window description, log, engine
+// (window and input state, the engine services), developer settings, the
+// game-data record that seeds the random generator, then the game (state
+// manager, entity factory). Shut-down runs the other way. The state classes
+// reach the manager through the state factory the entry passes in, so this
+// library does not depend on them.
+
+#include <string>
+
+#include "app/cGameStateManager.h"
+#include "app/cLaunchOptions.h"
+#include "engine/platform/cInputScript.h"
+#include "engine/platform/WindowDesc.h"
+#include "engine/platform/cPerformanceCounter.h"
+
+namespace Game {
+
+class cApplication {
+public:
+    cApplication(cLaunchOptions options, cGameStateManager::StateFactory state_factory);
+
+    // Brings every service up; false with Error() set when the program cannot
+    // run (no window could be opened, the input script cannot be read).
+    bool StartUp();
+    // Runs the main loop until quit is requested.
+    void Run();
+    // Brings every service down; safe after a failed start-up.
+    void ShutDown();
+
+    // Why start-up failed, as one plain line.
+    const std::string& Error() const { return error; }
+
+private:
+    bool StartEngine(const Engine::WindowDesc& desc);
+    void StartGame(GameStateId initial_state);
+    void InputStep(float dt, unsigned frame);
+
+    cLaunchOptions options;
+    cGameStateManager::StateFactory state_factory;
+    Engine::cPerformanceCounter counter;
+    Engine::cInputScript input_script;
+    std::string error;
+};
+
+}  // namespace Game

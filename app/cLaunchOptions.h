@@ -1,0 +1,32 @@
+#pragma once
+// cLaunchOptions: the command-line options for tests and tools.
+//
+// None of them changes what the game does without them:
+//   --headless      no window on a display (SDL's dummy video driver), no renderer, no sound output
+//   --fixed-dt S    every frame gets dt = S seconds instead of the measured duration
+//   --seed N        seed the random generator with N instead of the clock
+//   --frames N      request quit after N frames
+//   --input FILE    scripted input (format in engine/platform/cInputScript.h)
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Game {
+
+class cLaunchOptions {
+public:
+    // Reads the arguments after the program name; false with a message in
+    // error for an unknown option or a bad or missing value.
+    bool Parse(const std::vector<std::string>& arguments, std::string& error);
+    // One line per option, for the usage message.
+    static const char* Usage();
+
+    bool headless = false;
+    std::optional<float> fixed_dt;
+    std::optional<unsigned> seed;
+    unsigned frames = 0;  // 0: no limit
+    std::string input_path;
+};
+
+}  // namespace Game
