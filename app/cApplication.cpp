@@ -7,8 +7,12 @@
 #include "engine/core/Random.h"
 #include "engine/core/cEngineSettings.h"
 #include "engine/core/cLog.h"
+#include "engine/entity/cSceneManager.h"
+#include "engine/platform/MiniDumper.h"
+#include "engine/platform/cProfileRegistry.h"
 #include "engine/platform/cWindow.h"
 #include "game/data/cGameData.h"
+#include "game/entities/cGameFactory.h"
 
 namespace Game {
 
@@ -40,6 +44,7 @@ bool cApplication::StartUp() {
 }
 
 bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
+    Engine::MiniDumper::Install();
     if (!Engine::cWindow::Instance().CreateMainWindow(desc)) {
         error = options.headless ? "Error: the headless window could not be created"
                                  : "No display found: run with --headless to start the game without a window.";
@@ -52,6 +57,7 @@ bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
     config.renderer_flag = true;
     config.sound_kind = 1;
     Engine::cEngineSettings::Instance().config = config;
+    Engine::cSceneManager::Instance();
     return true;
 }
 
@@ -59,9 +65,12 @@ void cApplication::StartGame(GameStateId initial_state) {
     cGameStateManager& manager = cGameStateManager::Instance();
     manager.SetStateFactory(state_factory);
     manager.SetInitialState(initial_state);
+    cGameFactory::Instance().Register();
 }
 
 void cApplication::Run() {
+    // After a full start-up, so the crash path is the one a fault in a frame takes.
+    if (options.crash_test) Engine::MiniDumper::CrashTest();
     cLoopOptions loop_options;
     loop_options.fixed_dt = options.fixed_dt;
     loop_options.frame_limit = options.frames;
@@ -78,11 +87,23 @@ void cApplication::InputStep(float dt, unsigned frame) {
 }
 
 void cApplication::ShutDown() {
-    cGameStateManager::Destroy();
+    ShutDownGame();
     Engine::cLog::Instance();
+    Engine::cSceneManager::Destroy();
     Engine::cWindow::Instance().DestroyMainWindow();
+    Engine::cProfileRegistry::Instance().WriteProfileReport();
     Engine::cLog::Instance().Close();
     Engine::cLog::Destroy();
+}
+
+// Every entity back to its pool before the factories and the last state go.
+void cApplication::ShutDownGame() {
+    if (cGameFactory::Exists()) {
+        cGameFactory::Instance().ReleaseAll();
+        cGameFactory::Instance().Shutdown();
+        cGameFactory::Destroy();
+    }
+    cGameStateManager::Destroy();
 }
 
 }  // namespace Game

@@ -37,6 +37,7 @@ private:
     bool StartEngine(const Engine::WindowDesc& desc);
     void StartGame(GameStateId initial_state);
     void InputStep(float dt, unsigned frame);
+    void ShutDownGame();
 
     cLaunchOptions options;
     cGameStateManager::StateFactory state_factory;

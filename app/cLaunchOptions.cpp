@@ -26,6 +26,10 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
             headless = true;
             continue;
         }
+        if (option == "--crash-test") {
+            crash_test = true;
+            continue;
+        }
         if (option != "--fixed-dt" && option != "--seed" && option != "--frames" && option != "--input") {
             error = "unknown option '" + option + "'";
             return false;
@@ -58,7 +62,7 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
 }
 
 const char* cLaunchOptions::Usage() {
-    return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE]\n";
+    return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE] [--crash-test]\n";
 }
 
 }  // namespace Game

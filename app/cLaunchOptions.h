@@ -7,6 +7,7 @@
 //   --seed N        seed the random generator with N instead of the clock
 //   --frames N      request quit after N frames
 //   --input FILE    scripted input (format in engine/platform/cInputScript.h)
+//   --crash-test    after start-up, fault as the console's "crash" command does (crash report, exit 139)
 
 #include <optional>
 #include <string>
@@ -27,6 +28,7 @@ public:
     std::optional<unsigned> seed;
     unsigned frames = 0;  // 0: no limit
     std::string input_path;
+    bool crash_test = false;
 };
 
 }  // namespace Game

@@ -2,6 +2,7 @@
 
 #include "app/cDeveloperKeys.h"
 #include "engine/platform/cKeyboardState.h"
+#include "engine/ui/cDebugConsole.h"
 
 namespace Game {
 
@@ -49,6 +50,9 @@ void cMainLoop::Frame() {
     if (iGameState* state = manager.Active()) state->Update(dt);
     for (iGameState* state : manager.ActiveStates()) state->Render();
     if (options.developer_keys) cDeveloperKeys::Process(Engine::cKeyboardState::Instance(), manager);
+    // Back to back on purpose: the idle timer holds the cost of two counter readings.
+    Engine::cDebugConsole::Instance().idle_timer.Start();
+    Engine::cDebugConsole::Instance().idle_timer.Stop();
     if (options.frame_limit != 0 && frames_run >= options.frame_limit) manager.next_id = StateQuit;
 
     previous_frame_seconds =
