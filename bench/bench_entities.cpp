@@ -3,38 +3,18 @@
 // Update: step N live, trivial entities (the base update rebuilds the world
 // matrix) through the scene manager. Both report the time per entity and the
 // heap allocations per frame once the pools are warm (counted by the
-// replaced operator new below).
+// counting operator new).
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "engine/entity/GenericFactoryManager.h"
 #include "engine/entity/cEntity.h"
 #include "engine/entity/cSceneManager.h"
 #include "game/entities/eGameEntityTypes.h"
-
-namespace {
-
-std::size_t allocations = 0;
-
-void* CountedAllocation(std::size_t size) {
-    ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return CountedAllocation(size); }
-void* operator new[](std::size_t size) { return CountedAllocation(size); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+#include "tests/support/alloc/AllocationCounter.h"
 
 namespace {
 
@@ -88,9 +68,9 @@ void BM_Churn(benchmark::State& state) {
     const std::int64_t n = state.range(0);
     World world;
     ChurnFrame(world, n);  // warm the pools and queues
-    const std::size_t before = allocations;
+    const std::size_t before = TestSupport::AllocationCount();
     for (auto _ : state) ChurnFrame(world, n);
-    ReportPerEntity(state, n, allocations - before);
+    ReportPerEntity(state, n, TestSupport::AllocationCount() - before);
 }
 
 void BM_Update(benchmark::State& state) {
@@ -99,9 +79,9 @@ void BM_Update(benchmark::State& state) {
     for (std::int64_t i = 0; i < n; ++i) world.Spawn(static_cast<float>(i));
     Engine::cSceneManager& scene = Engine::cSceneManager::Instance();
     scene.Flush();
-    const std::size_t before = allocations;
+    const std::size_t before = TestSupport::AllocationCount();
     for (auto _ : state) scene.Update(0.016f);
-    ReportPerEntity(state, n, allocations - before);
+    ReportPerEntity(state, n, TestSupport::AllocationCount() - before);
 }
 
 BENCHMARK(BM_Churn)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);

@@ -1,12 +1,10 @@
 // Once the pools, queues and lists are warm, creating, setting up, stepping
 // and deleting entities through the factory never touches the heap. This
-// executable replaces the global operator new to count allocations.
+// executable links the counting operator new.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "engine/entity/GenericFactoryManager.h"
@@ -14,26 +12,7 @@
 #include "engine/entity/cEntity.h"
 #include "engine/entity/cSceneManager.h"
 #include "engine/entity/eEngineEntityTypes.h"
-
-namespace {
-
-bool counting = false;
-std::size_t allocations = 0;
-
-void* CountedAllocation(std::size_t size) {
-    if (counting) ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return CountedAllocation(size); }
-void* operator new[](std::size_t size) { return CountedAllocation(size); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+#include "tests/support/alloc/AllocationCounter.h"
 
 namespace {
 
@@ -54,7 +33,6 @@ protected:
         live.reserve(kPerFrame);
     }
     void TearDown() override {
-        counting = false;
         factory.ReleaseAll();
         Engine::cSceneManager::Destroy();
     }
@@ -82,12 +60,10 @@ protected:
 TEST_F(NoAllocationTest, ChurnThroughTheFactoryAndSceneAllocatesNothingOnceWarm) {
     for (int i = 0; i < 3; ++i) Frame();
 
-    allocations = 0;
-    counting = true;
+    const std::size_t before = TestSupport::AllocationCount();
     for (int i = 0; i < 20; ++i) Frame();
-    counting = false;
 
-    EXPECT_EQ(allocations, 0u);
+    EXPECT_EQ(TestSupport::AllocationCount() - before, 0u);
 }
 
 TEST_F(NoAllocationTest, ImmediateCreateAndDestroyAllocatesNothing) {
@@ -95,24 +71,20 @@ TEST_F(NoAllocationTest, ImmediateCreateAndDestroyAllocatesNothing) {
     warm->Init("Crate");  // the scene manager's pending list gets its storage here
     factory.Destroy(&warm);
 
-    allocations = 0;
-    counting = true;
+    const std::size_t before = TestSupport::AllocationCount();
     for (int i = 0; i < 100; ++i) {
         Engine::iBaseEntity* entity = factory.Create(CHURN);
         static_cast<cChurnEntity*>(entity)->Init("Crate");
         factory.Destroy(&entity);
     }
-    counting = false;
 
-    EXPECT_EQ(allocations, 0u);
+    EXPECT_EQ(TestSupport::AllocationCount() - before, 0u);
 }
 
 TEST_F(NoAllocationTest, CounterSeesAllocations) {
-    allocations = 0;
-    counting = true;
+    const std::size_t before = TestSupport::AllocationCount();
     for (int i = 0; i < 17; ++i) factory.CreateTyped<cChurnEntity>(CHURN);  // the 17th grows the pool
-    counting = false;
-    EXPECT_GT(allocations, 0u);
+    EXPECT_GT(TestSupport::AllocationCount() - before, 0u);
 }
 
 }  // namespace
