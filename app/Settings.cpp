@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "engine/audio/SoundManagerAccess.h"
+#include "engine/audio/iSoundManager.h"
 #include "engine/core/XmlAttributes.h"
 #include "engine/core/cEngineSettings.h"
 #include "engine/core/cXmlFile.h"
@@ -58,6 +60,7 @@ bool ReadDevSettings(GameStateId& state_id, const std::string& path) {
 
     const std::string name = Engine::ReadString(dev, "InitialState", "NullState");
     if (name == "NullState") return false;
+    if (Engine::iSoundManager* sound = Engine::GetSoundManager()) sound->SetMute(Engine::ReadInt(dev, "Sound", 0) == 0);
     Engine::cWindow::Instance().ShowSystemCursor(Engine::ReadInt(dev, "MouseCursor", 0) != 0);
 
     state_id = StateIdFromName(name);

@@ -1,9 +1,11 @@
 #include "app/cApplication.h"
 
-#include <stdlib.h>  // setenv: SDL reads its video driver from the environment
+#include <stdlib.h>  // setenv: SDL and OpenAL Soft read their drivers from the environment
 
 #include "app/Settings.h"
 #include "app/cMainLoop.h"
+#include "engine/audio/SoundManagerAccess.h"
+#include "engine/audio/iSoundManager.h"
 #include "engine/core/Random.h"
 #include "engine/core/cEngineSettings.h"
 #include "engine/core/cLog.h"
@@ -11,6 +13,8 @@
 #include "engine/platform/MiniDumper.h"
 #include "engine/platform/cProfileRegistry.h"
 #include "engine/platform/cWindow.h"
+#include "engine/render/cRenderSystem.h"
+#include "engine/render/gl/DeviceLayer.h"
 #include "game/data/cGameData.h"
 #include "game/entities/cGameFactory.h"
 
@@ -22,6 +26,7 @@ cApplication::cApplication(cLaunchOptions options_, cGameStateManager::StateFact
 bool cApplication::StartUp() {
     if (options.seed) Engine::SeedRandomOnce(*options.seed);
     if (options.headless) setenv("SDL_VIDEODRIVER", "dummy", 1);
+    if (options.headless) setenv("ALSOFT_DRIVERS", "null", 1);  // sound runs, nothing is heard
 
     unsigned width = 0;
     unsigned height = 0;
@@ -45,7 +50,9 @@ bool cApplication::StartUp() {
 
 bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
     Engine::MiniDumper::Install();
-    if (!Engine::cWindow::Instance().CreateMainWindow(desc)) {
+    Engine::WindowDesc window_desc = desc;
+    window_desc.opengl = !options.headless;  // the OpenGL renderer draws into it; the headless driver has no GL
+    if (!Engine::cWindow::Instance().CreateMainWindow(window_desc)) {
         error = options.headless ? "Error: the headless window could not be created"
                                  : "No display found: run with --headless to start the game without a window.";
         return false;
@@ -57,6 +64,13 @@ bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
     config.renderer_flag = true;
     config.sound_kind = 1;
     Engine::cEngineSettings::Instance().config = config;
+    if (config.renderer_kind == 1 &&
+        !Engine::CreateDeviceLayer(options.headless ? Engine::eDeviceLayer::Null : Engine::eDeviceLayer::OpenGL)) {
+        error = "Error: the OpenGL renderer could not start (an OpenGL 3.3 context is needed); see Engine.log";
+        return false;
+    }
+    if (options.screenshot_frame != 0) Engine::RequestScreenshot(options.screenshot_frame, options.screenshot_path);
+    if (config.sound_kind == 1) Engine::CreateSoundManager();
     Engine::cSceneManager::Instance();
     return true;
 }
@@ -89,7 +103,9 @@ void cApplication::InputStep(float dt, unsigned frame) {
 void cApplication::ShutDown() {
     ShutDownGame();
     Engine::cLog::Instance();
+    Engine::DestroySoundManager();
     Engine::cSceneManager::Destroy();
+    Engine::cRenderSystem::Destroy();
     Engine::cWindow::Instance().DestroyMainWindow();
     Engine::cProfileRegistry::Instance().WriteProfileReport();
     Engine::cLog::Instance().Close();
@@ -104,6 +120,7 @@ void cApplication::ShutDownGame() {
         cGameFactory::Destroy();
     }
     cGameStateManager::Destroy();
+    if (Engine::iSoundManager* sound = Engine::GetSoundManager()) sound->ReleaseAll();
 }
 
 }  // namespace Game

@@ -30,6 +30,15 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
             crash_test = true;
             continue;
         }
+        if (option == "--screenshot") {
+            if (i + 2 >= arguments.size() || !ParseWhole(arguments[i + 1], screenshot_frame) || screenshot_frame == 0) {
+                error = "option --screenshot needs a frame number from 1 and a file name";
+                return false;
+            }
+            screenshot_path = arguments[i + 2];
+            i += 2;
+            continue;
+        }
         if (option != "--fixed-dt" && option != "--seed" && option != "--frames" && option != "--input") {
             error = "unknown option '" + option + "'";
             return false;
@@ -62,7 +71,8 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
 }
 
 const char* cLaunchOptions::Usage() {
-    return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE] [--crash-test]\n";
+    return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE] [--crash-test]"
+           " [--screenshot N FILE]\n";
 }
 
 }  // namespace Game

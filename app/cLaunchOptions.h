@@ -2,12 +2,13 @@
 // cLaunchOptions: the command-line options for tests and tools.
 //
 // None of them changes what the game does without them:
-//   --headless      no window on a display (SDL's dummy video driver), no renderer, no sound output
+//   --headless      no window on a display (SDL's dummy video driver), the null renderer, no sound output
 //   --fixed-dt S    every frame gets dt = S seconds instead of the measured duration
 //   --seed N        seed the random generator with N instead of the clock
 //   --frames N      request quit after N frames
 //   --input FILE    scripted input (format in engine/platform/cInputScript.h)
 //   --crash-test    after start-up, fault as the console's "crash" command does (crash report, exit 139)
+//   --screenshot N FILE  write the N-th presented frame (from 1) as a PNG file (OpenGL renderer only)
 
 #include <optional>
 #include <string>
@@ -29,6 +30,8 @@ public:
     unsigned frames = 0;  // 0: no limit
     std::string input_path;
     bool crash_test = false;
+    unsigned screenshot_frame = 0;  // 0: no screenshot
+    std::string screenshot_path;
 };
 
 }  // namespace Game

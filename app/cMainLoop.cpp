@@ -1,6 +1,8 @@
 #include "app/cMainLoop.h"
 
 #include "app/cDeveloperKeys.h"
+#include "engine/audio/SoundManagerAccess.h"
+#include "engine/audio/iSoundManager.h"
 #include "engine/platform/cKeyboardState.h"
 #include "engine/ui/cDebugConsole.h"
 
@@ -49,6 +51,7 @@ void cMainLoop::Frame() {
     input_step(dt, frames_run);
     if (iGameState* state = manager.Active()) state->Update(dt);
     for (iGameState* state : manager.ActiveStates()) state->Render();
+    if (Engine::iSoundManager* sound = Engine::GetSoundManager()) sound->Update();  // the listener follows its entity
     if (options.developer_keys) cDeveloperKeys::Process(Engine::cKeyboardState::Instance(), manager);
     // Back to back on purpose: the idle timer holds the cost of two counter readings.
     Engine::cDebugConsole::Instance().idle_timer.Start();

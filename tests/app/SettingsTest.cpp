@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "engine/audio/SoundManagerAccess.h"
+#include "engine/audio/iSoundManager.h"
 #include "engine/core/cEngineSettings.h"
 #include "engine/platform/cWindow.h"
 #include "game/data/cGameData.h"
@@ -146,6 +148,34 @@ TEST_F(DevSettingsTest, MouseCursorZeroHidesTheSystemCursor) {
     GameStateId state = StateNone;
     EXPECT_TRUE(ReadDevSettings(state, Dev(R"(InitialState="MainMenu" MouseCursor="0")")));
     EXPECT_LT(CursorCount(), 0);
+}
+
+// The sound manager on OpenAL Soft's null output: its mute is what the file sets.
+class DevSettingsSoundTest : public DevSettingsTest {
+protected:
+    DevSettingsSoundTest() {
+        setenv("ALSOFT_DRIVERS", "null", 1);
+        setenv("ALSOFT_LOGLEVEL", "0", 1);
+        Engine::CreateSoundManager();
+    }
+    ~DevSettingsSoundTest() override { Engine::DestroySoundManager(); }
+    Engine::iSoundManager& Sound() { return *Engine::GetSoundManager(); }
+};
+
+TEST_F(DevSettingsSoundTest, SoundZeroMutesAfterAnyStateNameButNullState) {
+    const std::pair<const char*, bool> cases[] = {
+        {R"(InitialState="MainMenu" Sound="0")", true},
+        {R"(InitialState="MainMenu" Sound="1")", false},
+        {R"(InitialState="MainMenu")", true},
+        {R"(InitialState="Tester" Sound="0")", true},
+        {R"(InitialState="NullState" Sound="0")", false},
+    };
+    for (const auto& [attributes, muted] : cases) {
+        Sound().SetMute(false);
+        GameStateId state = StateNone;
+        ReadDevSettings(state, Dev(attributes));
+        EXPECT_EQ(Sound().IsMuted(), muted) << attributes;
+    }
 }
 
 TEST_F(DevSettingsTest, DeveloperModeIsOffUnlessTheFileSaysTrue) {

@@ -1,0 +1,56 @@
+#include "engine/render/gl/DeviceLayer.h"
+
+#include <memory>
+
+#include "engine/core/cLog.h"
+#include "engine/render/cNullFontManager.h"
+#include "engine/render/cNullHardwareBufferManager.h"
+#include "engine/render/cNullRenderer.h"
+#include "engine/render/cRenderSystem.h"
+#include "engine/render/gl/cGLFontManager.h"
+#include "engine/render/gl/cGLHardwareBufferManager.h"
+#include "engine/render/gl/cGLRenderer.h"
+
+namespace Engine {
+
+namespace {
+
+bool CreateNullLayer() {
+    auto renderer = std::make_unique<cNullRenderer>();
+    renderer->Initialise();
+    cNullRenderer& device = *renderer;
+    cRenderSystem& system = cRenderSystem::Instance();
+    system.InstallRenderer(std::move(renderer));
+    system.InstallBufferManager(std::make_unique<cNullHardwareBufferManager>(device));
+    system.InstallFontManager(std::make_unique<cNullFontManager>());
+    return true;
+}
+
+bool CreateGLLayer(const std::string& font_directory) {
+    auto renderer = std::make_unique<cGLRenderer>();
+    if (!renderer->Initialise()) return false;
+    cGLRenderer& device = *renderer;
+    cRenderSystem& system = cRenderSystem::Instance();
+    system.InstallRenderer(std::move(renderer));
+    system.InstallBufferManager(std::make_unique<cGLHardwareBufferManager>(device));
+    system.InstallFontManager(std::make_unique<cGLFontManager>(device, font_directory));
+    return true;
+}
+
+}  // namespace
+
+bool CreateDeviceLayer(eDeviceLayer layer, const std::string& font_directory) {
+    return layer == eDeviceLayer::Null ? CreateNullLayer() : CreateGLLayer(font_directory);
+}
+
+bool RequestScreenshot(uint32_t frame, const std::string& path) {
+    auto* renderer = dynamic_cast<cGLRenderer*>(cRenderSystem::Instance().Renderer());
+    if (renderer == nullptr) {
+        LogError("a screenshot needs the OpenGL renderer; " + path + " is not written");
+        return false;
+    }
+    renderer->RequestScreenshot(frame, path);
+    return true;
+}
+
+}  // namespace Engine
