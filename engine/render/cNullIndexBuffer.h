@@ -1,38 +1,11 @@
 #pragma once
-// cNullIndexBuffer: an index buffer of the null device layer, its "device
-// object" a byte array in memory, as cNullVertexBuffer's is.
-
-#include <cstdint>
-#include <vector>
+// cNullIndexBuffer: an index buffer of the null device layer (see cNullBuffer).
 
 #include "engine/render/cIndexBufferBase.h"
+#include "engine/render/cNullBuffer.h"
 
 namespace Engine {
 
-class cNullRenderer;
-
-class cNullIndexBuffer : public cIndexBufferBase {
-public:
-    // The null device needs nothing to reach.
-    void SetDevice(cNullRenderer&) {}
-
-    // The device bytes; empty while the device object is released.
-    const std::vector<uint8_t>& DeviceBytes() const { return device_bytes; }
-    // Binds that reached the device since the buffer was built.
-    uint32_t DeviceBinds() const { return device_binds; }
-
-protected:
-    bool DeviceCreate(std::size_t bytes, int32_t usage) override;
-    void DeviceRelease() override;
-    uint8_t* DeviceMap(std::size_t offset, std::size_t bytes, int32_t lock_flag) override;
-    void DeviceUnmap() override {}
-    void DeviceUpload(std::size_t offset, std::size_t bytes, const uint8_t* source) override;
-    void DeviceBind() override { ++device_binds; }
-    void DeviceUnbind() override {}
-
-private:
-    std::vector<uint8_t> device_bytes;
-    uint32_t device_binds = 0;
-};
+using cNullIndexBuffer = cNullBuffer<cIndexBufferBase>;
 
 }  // namespace Engine
