@@ -10,6 +10,8 @@
 #include "engine/core/cEngineSettings.h"
 #include "engine/core/cLog.h"
 #include "engine/entity/cSceneManager.h"
+#include "engine/physics/cCollisionManager.h"
+#include "engine/physics/cPhysicsWorld.h"
 #include "engine/platform/MiniDumper.h"
 #include "engine/platform/cProfileRegistry.h"
 #include "engine/platform/cWindow.h"
@@ -70,6 +72,8 @@ bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
         return false;
     }
     if (options.screenshot_frame != 0) Engine::RequestScreenshot(options.screenshot_frame, options.screenshot_path);
+    Engine::cCollisionManager::Instance();
+    Engine::cPhysicsWorld::Instance().Reset(Engine::Vector3(0, -10, 0));
     if (config.sound_kind == 1) Engine::CreateSoundManager();
     Engine::cSceneManager::Instance();
     return true;
@@ -104,6 +108,8 @@ void cApplication::ShutDown() {
     ShutDownGame();
     Engine::cLog::Instance();
     Engine::DestroySoundManager();
+    Engine::cCollisionManager::Instance().Clear();
+    Engine::cPhysicsWorld::Instance().ClearObjects();
     Engine::cSceneManager::Destroy();
     Engine::cRenderSystem::Destroy();
     Engine::cWindow::Instance().DestroyMainWindow();

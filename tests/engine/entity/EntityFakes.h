@@ -14,7 +14,7 @@
 #include "engine/entity/eEngineEntityTypes.h"
 #include "engine/entity/iBaseEntity.h"
 #include "engine/entity/iSceneManagerListener.h"
-#include "engine/physics/iPhysicsCmp.h"
+#include "engine/physics/cPhysicsObject.h"  // the fake stands in for the real object
 #include "engine/render/iGraphicsCmp.h"
 #include "engine/render/iGraphicsCmpPool.h"
 
@@ -86,7 +86,7 @@ public:
     std::vector<Engine::iGraphicsCmp*> given_back;
 };
 
-class cFakePhysics : public Engine::iPhysicsCmp {
+class cFakePhysics : public Engine::cPhysicsObject {
 public:
     void MarkRemoved() override {
         removed = true;

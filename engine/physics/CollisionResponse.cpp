@@ -1,0 +1,72 @@
+#include "engine/physics/CollisionResponse.h"
+
+#include <cmath>  // std::fabs
+
+#include "engine/physics/BoxOperations.h"
+#include "engine/physics/cCollisionAABB.h"
+#include "engine/physics/iPhysicsCmp.h"
+
+namespace Engine {
+
+namespace {
+
+// Whether the object's box now and its box dt seconds ago overlap: it moved
+// less than its own size this frame.
+bool IsSlow(const iPhysicsCmp& object, const AABB& box, float dt) {
+    AABB previous = box;
+    Recentre(previous, object.GetPosition() - dt * object.GetVelocity());
+    return BoxesOverlap(box, previous);
+}
+
+// Puts the object back to its contact point and plays the remaining time out
+// with the contact component of its velocity reflected.
+void BounceAtContact(iPhysicsCmp& object, int axis, float remaining) {
+    const Vector3 velocity = object.GetVelocity();
+    const Vector3 contact = object.GetPosition() - remaining * velocity;
+    Vector3 reflected = velocity;
+    AxisOf(reflected, axis) = object.GetRestitution() * -AxisOf(reflected, axis);
+    object.SetPosition(contact + remaining * reflected);
+    object.SetVelocity(reflected);
+}
+
+// Moves the object by amount along axis.
+void Shift(iPhysicsCmp& object, int axis, float amount) {
+    Vector3 position = object.GetPosition();
+    AxisOf(position, axis) += amount;
+    object.SetPosition(position);
+}
+
+}  // namespace
+
+void ResolveContact(const cCollisionPairObj& pair, float dt) {
+    iPhysicsCmp& a = *pair.first;
+    iPhysicsCmp& b = *pair.second;
+    const cCollisionAABB* box_a = cCollisionAABB::Of(a.GetShape());
+    const cCollisionAABB* box_b = cCollisionAABB::Of(b.GetShape());
+    if (box_a == nullptr || box_b == nullptr) return;
+    const bool respond = !a.HasFlag(ePhysicsFlags::NoResponse) && !b.HasFlag(ePhysicsFlags::NoResponse);
+    const bool move_a = respond && !a.HasFlag(ePhysicsFlags::Static);
+    const bool move_b = respond && !b.HasFlag(ePhysicsFlags::Static);
+
+    const bool both_slow = IsSlow(a, *box_a, dt) && IsSlow(b, *box_b, dt);
+    if (pair.time > 0 && !both_slow) {
+        const float remaining = dt - pair.time;
+        if (move_a) BounceAtContact(a, pair.axis, remaining);
+        if (move_b) BounceAtContact(b, pair.axis, remaining);
+        return;
+    }
+
+    const Vector3 half_a = (box_a->max - box_a->min) * 0.5f;
+    const Vector3 half_b = (box_b->max - box_b->min) * 0.5f;
+    const Vector3 d = b.GetPosition() - a.GetPosition();
+    float overlap[3];
+    for (int i = 0; i < 3; ++i) overlap[i] = (AxisOf(half_a, i) + AxisOf(half_b, i)) - std::fabs(AxisOf(d, i));
+    int k = 0;
+    if (overlap[0] > overlap[1]) k = 1;
+    if (overlap[k] > overlap[2]) k = 2;
+    const float push = AxisOf(d, k) >= 0 ? overlap[k] : -overlap[k];
+    if (move_a) Shift(a, k, -push);
+    if (move_b) Shift(b, k, push);
+}
+
+}  // namespace Engine
