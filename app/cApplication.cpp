@@ -27,8 +27,10 @@ cApplication::cApplication(cLaunchOptions options_, cGameStateManager::StateFact
 
 bool cApplication::StartUp() {
     if (options.seed) Engine::SeedRandomOnce(*options.seed);
-    if (options.headless) setenv("SDL_VIDEODRIVER", "dummy", 1);
-    if (options.headless) setenv("ALSOFT_DRIVERS", "null", 1);  // sound runs, nothing is heard
+    if (options.headless) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("ALSOFT_DRIVERS", "null", 1);  // sound runs, nothing is heard
+    }
 
     unsigned width = 0;
     unsigned height = 0;
@@ -50,8 +52,20 @@ bool cApplication::StartUp() {
     return true;
 }
 
+// Engine initialisation, in its fixed order.
 bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
     Engine::MiniDumper::Install();
+    if (!OpenWindow(desc)) return false;
+    const Engine::EngineConfig config = StoreEngineConfig();
+    if (config.renderer_kind == 1 && !StartRenderer()) return false;
+    Engine::cCollisionManager::Instance();
+    Engine::cPhysicsWorld::Instance().Reset(Engine::Vector3(0, -10, 0));
+    if (config.sound_kind == 1) Engine::CreateSoundManager();
+    Engine::cSceneManager::Instance();
+    return true;
+}
+
+bool cApplication::OpenWindow(const Engine::WindowDesc& desc) {
     Engine::WindowDesc window_desc = desc;
     window_desc.opengl = !options.headless;  // the OpenGL renderer draws into it; the headless driver has no GL
     if (!Engine::cWindow::Instance().CreateMainWindow(window_desc)) {
@@ -60,22 +74,26 @@ bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
         return false;
     }
     Engine::cWindow::Instance().ClearInput();
+    return true;
+}
+
+Engine::EngineConfig cApplication::StoreEngineConfig() {
     Engine::EngineConfig config;
     config.renderer_kind = 1;
     config.present_mode = 1;
     config.renderer_flag = true;
     config.sound_kind = 1;
     Engine::cEngineSettings::Instance().config = config;
-    if (config.renderer_kind == 1 &&
-        !Engine::CreateDeviceLayer(options.headless ? Engine::eDeviceLayer::Null : Engine::eDeviceLayer::OpenGL)) {
+    return config;
+}
+
+// The OpenGL device layer, or the null one when headless.
+bool cApplication::StartRenderer() {
+    if (!Engine::CreateDeviceLayer(options.headless ? Engine::eDeviceLayer::Null : Engine::eDeviceLayer::OpenGL)) {
         error = "Error: the OpenGL renderer could not start (an OpenGL 3.3 context is needed); see Engine.log";
         return false;
     }
     if (options.screenshot_frame != 0) Engine::RequestScreenshot(options.screenshot_frame, options.screenshot_path);
-    Engine::cCollisionManager::Instance();
-    Engine::cPhysicsWorld::Instance().Reset(Engine::Vector3(0, -10, 0));
-    if (config.sound_kind == 1) Engine::CreateSoundManager();
-    Engine::cSceneManager::Instance();
     return true;
 }
 
@@ -104,6 +122,7 @@ void cApplication::InputStep(float dt, unsigned frame) {
     Engine::cWindow::Instance().UpdateInput(dt);
 }
 
+// Shut-down runs start-up the other way.
 void cApplication::ShutDown() {
     ShutDownGame();
     Engine::cLog::Instance();

@@ -13,6 +13,7 @@
 #include "app/cGameStateManager.h"
 #include "app/cLaunchOptions.h"
 #include "engine/platform/cInputScript.h"
+#include "engine/core/EngineConfig.h"
 #include "engine/platform/WindowDesc.h"
 #include "engine/platform/cPerformanceCounter.h"
 
@@ -35,6 +36,9 @@ public:
 
 private:
     bool StartEngine(const Engine::WindowDesc& desc);
+    bool OpenWindow(const Engine::WindowDesc& desc);
+    Engine::EngineConfig StoreEngineConfig();
+    bool StartRenderer();
     void StartGame(GameStateId initial_state);
     void InputStep(float dt, unsigned frame);
     void ShutDownGame();
