@@ -5,8 +5,8 @@
 // restart), Enter, frames while next_id equals current_id, then the run end
 // (Exit, and Unload and destruction unless a restart follows). Each frame
 // reads the counter, steps the input with dt, updates the active state,
-// renders every active state, handles the developer keys, reads the idle
-// timer and measures its own duration, which becomes the next frame's dt: no
+// renders every active state, updates the sound listener, handles the
+// developer keys, reads the idle timer and measures its own duration, which becomes the next frame's dt: no
 // cap, no sleep, no fixed step unless a test asks for one.
 
 #include <functional>  // InputStep
