@@ -3,6 +3,7 @@
 #include "engine/core/cLog.h"
 #include "engine/entity/cSceneManager.h"
 #include "engine/physics/iPhysicsCmp.h"
+#include "engine/physics/iPhysicsCmpPool.h"
 #include "engine/render/iGraphicsCmp.h"
 #include "engine/render/iGraphicsCmpPool.h"
 
@@ -12,6 +13,11 @@ namespace {
 
 iGraphicsCmpPool*& ModelPoolSlot() {
     static iGraphicsCmpPool* pool = nullptr;
+    return pool;
+}
+
+iPhysicsCmpPool*& PhysicsPoolSlot() {
+    static iPhysicsCmpPool* pool = nullptr;
     return pool;
 }
 
@@ -42,7 +48,14 @@ void cEntity::Reset() {
         model->Release();
         model = nullptr;
     }
-    if (physics != nullptr) physics->MarkRemoved();
+    if (physics != nullptr) {
+        if (iPhysicsCmpPool* pool = GetPhysicsPool()) {
+            pool->GiveBack(physics);
+        } else {
+            LogError("cEntity::Reset: no physics pool to give a physics object back to");
+        }
+        physics = nullptr;
+    }
     cSceneManager::Instance().Remove(this);
 }
 
@@ -92,5 +105,9 @@ void cEntity::RebuildWorld() {
 void cEntity::SetModelPool(iGraphicsCmpPool* pool) { ModelPoolSlot() = pool; }
 
 iGraphicsCmpPool* cEntity::GetModelPool() { return ModelPoolSlot(); }
+
+void cEntity::SetPhysicsPool(iPhysicsCmpPool* pool) { PhysicsPoolSlot() = pool; }
+
+iPhysicsCmpPool* cEntity::GetPhysicsPool() { return PhysicsPoolSlot(); }
 
 }  // namespace Engine

@@ -21,6 +21,7 @@ namespace Engine {
 class iGraphicsCmp;
 class iGraphicsCmpPool;
 class iPhysicsCmp;
+class iPhysicsCmpPool;
 
 class cEntity : public iBaseEntity {
 public:
@@ -32,8 +33,9 @@ public:
     // derived set-up to create.
     virtual void Init(const std::string& entity_name);
     // Tears the entity down to its pooled state: transform cleared, model
-    // handed back and released, physics object marked for removal, and the
-    // entity taken out of the scene manager.
+    // handed back and released, physics object handed back to the physics
+    // world's pool and forgotten, and the entity taken out of the scene
+    // manager. A second Reset finds nothing left to hand back.
     virtual void Reset();
     // The per-frame step; the base rebuilds the world matrix.
     virtual void Update(float dt);
@@ -57,6 +59,10 @@ public:
     static void SetModelPool(iGraphicsCmpPool* pool);
     // The registered model component pool, or null.
     static iGraphicsCmpPool* GetModelPool();
+    // The pool physics objects go back to on Reset (the physics world).
+    static void SetPhysicsPool(iPhysicsCmpPool* pool);
+    // The registered physics object pool, or null.
+    static iPhysicsCmpPool* GetPhysicsPool();
 
     std::string name;      // set by Init; empty while pooled
     bool queued = false;   // on the factory's deletion queue, so queued at most once
@@ -66,7 +72,7 @@ public:
     Quaternion rotation;   // unit quaternion, w first
     Matrix4x4 world = Matrix4x4::Identity();  // the model component points at it
     iGraphicsCmp* model = nullptr;   // borrowed from the model component pool
-    iPhysicsCmp* physics = nullptr;  // moves position; Reset leaves the pointer, Init clears it
+    iPhysicsCmp* physics = nullptr;  // moves position; owned until Reset hands it back
     bool active = false;   // true from Init until Reset or SetActive(false)
 };
 

@@ -14,7 +14,7 @@ cCollisionGroupGrid::cCollisionGroupGrid(const CollisionGridLayout& layout_) : l
 void cCollisionGroupGrid::Update(float /*dt*/) {}
 
 void cCollisionGroupGrid::Clear() {
-    cPhysicsWorld::Instance().ReleaseMembers(members);
+    cPhysicsWorld::Instance().RemoveMembers(members);
     cellStart.assign(cellStart.size(), 0);
     cellEntries.clear();
     leftSinceRebuild.clear();

@@ -7,7 +7,7 @@ namespace Engine {
 
 void cCollisionGroupSingular::Update(float /*dt*/) {}
 
-void cCollisionGroupSingular::Clear() { cPhysicsWorld::Instance().ReleaseMembers(members); }
+void cCollisionGroupSingular::Clear() { cPhysicsWorld::Instance().RemoveMembers(members); }
 
 void cCollisionGroupSingular::Add(iPhysicsCmp* object) { members.push_back(object); }
 

@@ -28,8 +28,8 @@ bool Joins(const cCollisionGroupPairObj& pair, const iCollisionGroupCmp* x, cons
     return (pair.groupA == x && pair.groupB == y) || (pair.groupA == y && pair.groupB == x);
 }
 
-// Torn down or deactivated: no more contacts for it this pass.
-bool IsOutOfPlay(const iPhysicsCmp& object) { return object.IsRemoved() || object.IsDisabled(); }
+// Handed back to the pool by an earlier callback: released, it has no box left to resolve.
+bool IsReleased(const iPhysicsCmp& object) { return object.GetShape() == nullptr; }
 
 // Calls the object's callback, when it has one, with the other party.
 void Notify(iPhysicsCmp* self, iPhysicsCmp* other) {
@@ -120,12 +120,12 @@ void cCollisionManager::FindColliding(float dt) {
     }
 }
 
-// Indexed, re-reading the size: a callback may reach the manager, and the
+// Indexed, re-reading the size: a callback may clear the manager, and the
 // objects of a pair stay valid because the physics pool never frees them.
 void cCollisionManager::ResolveColliding(float dt) {
     for (std::size_t i = 0; i < colliding.size(); ++i) {
         const cCollisionPairObj pair = colliding[i];
-        if (IsOutOfPlay(*pair.first) || IsOutOfPlay(*pair.second)) continue;
+        if (IsReleased(*pair.first) || IsReleased(*pair.second)) continue;
         ResolveContact(pair, dt);
         Notify(pair.first, pair.second);
         Notify(pair.second, pair.first);

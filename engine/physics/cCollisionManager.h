@@ -9,8 +9,13 @@
 // resolves each in order and calls both objects' callbacks: first with
 // (first, second), then second with (second, first).
 //
-// An object whose entity is torn down or deactivated by an earlier callback
-// of the same pass takes part in no later contact of that pass.
+// Every pair found colliding is resolved and both callbacks run, even when an
+// earlier callback of the same pass deactivated or removed one of its
+// objects: such objects still exist until the next step, and what touched
+// this frame has touched (a ghost slashed this frame may still have reached
+// the kid). Only a pair whose object was handed back to the pool by a
+// callback (its shape gone) is passed over, and a Clear from a callback ends
+// the pass.
 
 #include <list>
 #include <memory>

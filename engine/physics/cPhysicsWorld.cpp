@@ -4,11 +4,18 @@
 #include <vector>
 
 #include "engine/core/cLog.h"
+#include "engine/entity/cEntity.h"
 #include "engine/physics/cCollisionManager.h"
 #include "engine/physics/cPhysicsObject.h"
 #include "engine/physics/iCollisionGroupCmp.h"
 
 namespace Engine {
+
+cPhysicsWorld::cPhysicsWorld() { cEntity::SetPhysicsPool(this); }
+
+cPhysicsWorld::~cPhysicsWorld() {
+    if (cEntity::GetPhysicsPool() == this) cEntity::SetPhysicsPool(nullptr);
+}
 
 void cPhysicsWorld::Reset(const Vector3& new_gravity) {
     ClearObjects();
@@ -46,12 +53,12 @@ void cPhysicsWorld::ReleaseObject(iPhysicsCmp* object) {
     }
 }
 
-void cPhysicsWorld::ReleaseMembers(std::list<iPhysicsCmp*>& members) {
+void cPhysicsWorld::RemoveMembers(std::list<iPhysicsCmp*>& members) {
     std::list<iPhysicsCmp*> leaving;
     leaving.swap(members);
-    std::unordered_set<iPhysicsCmp*> released;
+    std::unordered_set<iPhysicsCmp*> removed;
     for (iPhysicsCmp* object : leaving) {
-        if (released.insert(object).second) ReleaseObject(object);
+        if (removed.insert(object).second) RemoveObject(object);
     }
 }
 
@@ -67,9 +74,8 @@ void cPhysicsWorld::Step(float dt) {
         if (object->HasFlag(ePhysicsFlags::Gravity)) object->AddVelocity(pull);
         object->Integrate(dt);
     }
-    // Back to the pool, so entities made and destroyed during play reuse
-    // their physics objects instead of growing the pool without end.
-    for (auto it = removed.rbegin(); it != removed.rend(); ++it) ReleaseObject(*it);
+    // Only out of the world: the owner still holds the object and hands it back.
+    for (auto it = removed.rbegin(); it != removed.rend(); ++it) RemoveObject(*it);
 }
 
 void cPhysicsWorld::Update(float dt) {

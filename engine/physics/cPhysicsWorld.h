@@ -4,9 +4,13 @@
 // collision group, steps them once per frame under a constant gravity and
 // then runs the collision pass. An object is free (in the pool), live (in the
 // world's list and in one group) or dropped (taken out of the world by a
-// step or by ClearObjects but not handed back); clearing a group is what
-// returns objects to the pool. Object storage lives as long as the world, so
-// pointers to objects never dangle.
+// step, by ClearObjects or by clearing its group, but still its owner's).
+// Whoever asked for an object owns it until handing it back with
+// ReleaseObject; entities do that in their Reset, through the
+// iPhysicsCmpPool the world registers with cEntity. Nothing else returns an
+// object to the pool, so an object is never handed to a second owner while
+// the first can still reach it. Object storage lives as long as the world,
+// so pointers to objects never dangle.
 
 #include <list>
 #include <string>
@@ -14,16 +18,20 @@
 #include "engine/core/Singleton.h"
 #include "engine/core/Vector3.h"
 #include "engine/physics/cPhysicsObjectPool.h"
+#include "engine/physics/iPhysicsCmpPool.h"
 
 namespace Engine {
 
 class iCollisionCmp;
 class iPhysicsCmp;
 
-class cPhysicsWorld : public Singleton<cPhysicsWorld> {
+class cPhysicsWorld : public Singleton<cPhysicsWorld>, public iPhysicsCmpPool {
     friend class Singleton<cPhysicsWorld>;
 
 public:
+    // Leaves cEntity's physics pool slot when it still names this world.
+    ~cPhysicsWorld() override;
+
     // Starts the world afresh with the given gravity: no live objects.
     void Reset(const Vector3& new_gravity);
     // A pooled object given the shape (a unit box when null, owned from now
@@ -36,11 +44,14 @@ public:
     // Takes the object out of the world and its group, releases it and, when
     // it is one of the pool's, returns it to the back of the free queue.
     void ReleaseObject(iPhysicsCmp* object);
-    // Empties members and releases each distinct object in it once, in list order.
-    void ReleaseMembers(std::list<iPhysicsCmp*>& members);
+    // The entity's way back to the pool: ReleaseObject.
+    void GiveBack(iPhysicsCmp* object) override { ReleaseObject(object); }
+    // Empties members and takes each distinct object in it out of the world
+    // once, in list order; the objects stay their owners'.
+    void RemoveMembers(std::list<iPhysicsCmp*>& members);
     // One physics step: gravity and integration of every live, enabled
-    // object in list order, then the objects marked removed are taken out,
-    // the last marked first.
+    // object in list order, then the objects marked removed are taken out
+    // of the world, the last marked first.
     void Step(float dt);
     // The frame's physics: Step, then the collision pass.
     void Update(float dt);
@@ -55,7 +66,8 @@ public:
     const cPhysicsObjectPool& GetPool() const { return pool; }
 
 private:
-    cPhysicsWorld() = default;
+    // Registers the world as the pool entities hand their objects back to.
+    cPhysicsWorld();
 
     std::list<iPhysicsCmp*> objects;
     cPhysicsObjectPool pool;

@@ -24,7 +24,8 @@ public:
 
     // The per-frame hook, run before pairs are generated.
     virtual void Update(float dt) = 0;
-    // Releases every member once to the physics world's pool and empties the group.
+    // Takes every member out of the physics world once and empties the group;
+    // the objects stay their owners', who hand them back to the pool.
     virtual void Clear() = 0;
     // Appends the object to the member list.
     virtual void Add(iPhysicsCmp* object) = 0;

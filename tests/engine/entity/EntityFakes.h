@@ -15,6 +15,7 @@
 #include "engine/entity/iBaseEntity.h"
 #include "engine/entity/iSceneManagerListener.h"
 #include "engine/physics/cPhysicsObject.h"  // the fake stands in for the real object
+#include "engine/physics/iPhysicsCmpPool.h"
 #include "engine/render/iGraphicsCmp.h"
 #include "engine/render/iGraphicsCmpPool.h"
 
@@ -84,6 +85,17 @@ public:
 
     Journal* journal = nullptr;
     std::vector<Engine::iGraphicsCmp*> given_back;
+};
+
+class cFakePhysicsPool : public Engine::iPhysicsCmpPool {
+public:
+    void GiveBack(Engine::iPhysicsCmp* object) override {
+        given_back.push_back(object);
+        if (journal) journal->push_back("physics given back");
+    }
+
+    Journal* journal = nullptr;
+    std::vector<Engine::iPhysicsCmp*> given_back;
 };
 
 class cFakePhysics : public Engine::cPhysicsObject {

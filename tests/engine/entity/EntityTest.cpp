@@ -46,21 +46,24 @@ void ExpectRows(const Matrix4x4& world, const WorldCase& c) {
     }
 }
 
-// Every test starts with a fresh scene manager and a journaling model pool.
+// Every test starts with a fresh scene manager and journaling model and physics pools.
 class EntityTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Engine::cSceneManager::Destroy();
         pool.journal = &journal;
         Engine::cEntity::SetModelPool(&pool);
+        Engine::cEntity::SetPhysicsPool(&physics_pool);
     }
     void TearDown() override {
         Engine::cEntity::SetModelPool(nullptr);
+        Engine::cEntity::SetPhysicsPool(nullptr);
         Engine::cSceneManager::Destroy();
     }
 
     Journal journal;
     cFakeModelPool pool;
+    cFakePhysicsPool physics_pool;
 };
 
 TEST_F(EntityTest, WorldMatrixFollowsTheRotationTableScaledByRow) {
@@ -156,13 +159,13 @@ TEST_F(EntityTest, InitMakesThePooledObjectLiveAndPending) {
     Engine::cSceneManager::Instance().RemoveListener(&listener);
 }
 
-TEST_F(EntityTest, ResetGivesTheModelBackReleasesItMarksPhysicsAndUnregisters) {
+TEST_F(EntityTest, ResetGivesTheModelAndPhysicsBackAndUnregisters) {
     cAlphaEntity entity;
     entity.Init("Enemy");
     cFakeModel model;
     cFakePhysics physics;
     model.journal = &journal;
-    physics.journal = &journal;
+    physics_pool.journal = &journal;
     entity.SetModel(&model);
     entity.physics = &physics;
     entity.SetPosition({1, 2, 3});
@@ -175,11 +178,12 @@ TEST_F(EntityTest, ResetGivesTheModelBackReleasesItMarksPhysicsAndUnregisters) {
 
     // Fields are cleared first, so the listener sees an empty name; the model goes back to its
     // pool before it is released; the scene manager comes last.
-    EXPECT_EQ(journal, Journal({"model given back", "model release", "physics removed", "listener removed "}));
+    EXPECT_EQ(journal, Journal({"model given back", "model release", "physics given back", "listener removed "}));
     ASSERT_EQ(pool.given_back.size(), 1u);
     EXPECT_EQ(pool.given_back[0], &model);
     EXPECT_EQ(entity.GetModel(), nullptr);
-    EXPECT_EQ(entity.physics, &physics);  // left for Init to clear on reuse
+    EXPECT_EQ(physics_pool.given_back, std::vector<Engine::iPhysicsCmp*>({&physics}));
+    EXPECT_EQ(entity.physics, nullptr) << "forgotten, so a torn-down entity cannot reach it";
     EXPECT_EQ(model.kind, Engine::iGraphicsCmp::kReleasedKind);
     EXPECT_FALSE(model.visible);
     EXPECT_TRUE(entity.name.empty());

@@ -259,7 +259,7 @@ TEST_F(CollisionGroupTest, TwoGridsPairWhatSharesACellOnce) {
     EXPECT_EQ(CandidateTags(), Strings({"mover>wall"}));
 }
 
-TEST_F(CollisionGroupTest, ClearHandsEachMemberBackOnceAndEmptiesTheCells) {
+TEST_F(CollisionGroupTest, ClearTakesEachMemberOutOfTheWorldOnceAndEmptiesTheCells) {
     Manager().ConfigureGrids();
     Manager().GetGroup("Wall", eCollisionGroupKind::Grid);
     iPhysicsCmp* first = Make("Wall", "w1", {1.5f, 0, 1.5f});
@@ -275,11 +275,9 @@ TEST_F(CollisionGroupTest, ClearHandsEachMemberBackOnceAndEmptiesTheCells) {
     EXPECT_EQ(wall->GetCount(), 0);
     ASSERT_EQ(grid.GetCellCount(), 10000);
     for (std::int32_t cell = 0; cell < grid.GetCellCount(); ++cell) ASSERT_TRUE(grid.GetCell(cell).empty());
-    const auto& free = World().GetPool().Free();
-    ASSERT_EQ(free.size(), free_before + 2);
-    EXPECT_EQ(free[free.size() - 2], first);
-    EXPECT_EQ(free.back(), second);
-    EXPECT_EQ(first->GetShape(), nullptr) << "released: the shape is deleted";
+    EXPECT_EQ(World().GetPool().Free().size(), free_before) << "the members stay their owners'";
+    EXPECT_NE(first->GetShape(), nullptr);
+    EXPECT_NE(second->GetShape(), nullptr);
     EXPECT_TRUE(World().GetObjects().empty());
 }
 

@@ -201,15 +201,16 @@ TEST_F(CollisionManagerTest, CallbacksFollowTheGroupPairsThenTheMembers) {
     EXPECT_EQ(ContactJournal(), Strings({"y>kid", "kid>y", "x1>kid", "kid>x1", "x2>kid", "kid>x2"}));
 }
 
-// Removes or deactivates the other object of its first contact.
+// Removes, deactivates or hands back the other object of a contact.
 std::int32_t TakeOtherOutOfPlay(iPhysicsCmp* self, iPhysicsCmp* other) {
     JournalContact(self, other);
     if (other->GetName() == "doomed") other->MarkRemoved();
     if (other->GetName() == "sleepy") other->SetDisabled(true);
+    if (other->GetName() == "recycled") Engine::cPhysicsWorld::Instance().ReleaseObject(other);
     return 0;
 }
 
-TEST_F(CollisionManagerTest, AnObjectTakenOutByACallbackMeetsNothingMoreThatPass) {
+TEST_F(CollisionManagerTest, AnObjectTakenOutOfPlayByACallbackStillMeetsTheRestOfItsPass) {
     for (const char* victim : {"doomed", "sleepy"}) {
         Fresh();
         ContactJournal().clear();
@@ -222,14 +223,27 @@ TEST_F(CollisionManagerTest, AnObjectTakenOutByACallbackMeetsNothingMoreThatPass
         Manager().AddGroupPair("Bystander", "Hunter");
         Manager().Update(1.0f / 60);
         const std::string name = victim;
-        EXPECT_EQ(ContactJournal(), Strings({"hunter>" + name, name + ">hunter", "bystander>hunter", "hunter>bystander"}))
-            << "both callbacks of the pair run; its later pair is skipped";
+        EXPECT_EQ(ContactJournal(), Strings({"hunter>" + name, name + ">hunter", "bystander>" + name,
+                                             name + ">bystander", "bystander>hunter", "hunter>bystander"}))
+            << "every pair found this frame is resolved and reported";
 
         World().Step(1.0f / 60);
         const bool removed = name == "doomed";
         EXPECT_EQ(Manager().FindGroup("Target")->GetCount(), removed ? 0 : 1);
         EXPECT_EQ(World().GetObjects().size(), removed ? 2u : 3u);
     }
+}
+
+TEST_F(CollisionManagerTest, AnObjectHandedBackByACallbackIsPassedOverSafely) {
+    Make("Hunter", "hunter", {0, 0, 0})->SetCallback(&TakeOtherOutOfPlay);
+    Make("Target", "recycled", {0, 0, 0});
+    Make("Bystander", "bystander", {0, 0, 0});
+    Manager().AddGroupPair("Hunter", "Target");
+    Manager().AddGroupPair("Bystander", "Target");
+    Manager().AddGroupPair("Bystander", "Hunter");
+    Manager().Update(1.0f / 60);
+    EXPECT_EQ(ContactJournal(), Strings({"hunter>recycled", "bystander>hunter", "hunter>bystander"}))
+        << "released, the object has neither box nor callback left";
 }
 
 TEST_F(CollisionManagerTest, ClearEmptiesTheWorldListThenThePairsAndGroups) {

@@ -96,19 +96,23 @@ TEST_F(PhysicsWorldTest, MarkedObjectsLeaveAtTheNextStepWithoutMoving) {
     EXPECT_EQ(kept->GetPosition(), Vector3(1, 0, 0));
 }
 
-TEST_F(PhysicsWorldTest, ObjectsTakenOutByAStepGoBackToThePoolLastRemovedFirst) {
+TEST_F(PhysicsWorldTest, ObjectsTakenOutByAStepStayTheirOwnersUntilHandedBack) {
     iPhysicsCmp* first = Make("Thing", "first", {0, 0, 0});
     iPhysicsCmp* second = Make("Thing", "second", {0, 0, 0});
     const std::size_t free_before = World().GetPool().Free().size();
     first->MarkRemoved();
     second->MarkRemoved();
     World().Step(1);
+    EXPECT_EQ(World().GetPool().Free().size(), free_before) << "a step never hands an object to a new owner";
+    EXPECT_EQ(Manager().FindGroup("Thing")->GetCount(), 0);
+    EXPECT_NE(first->GetShape(), nullptr) << "still intact for its owner";
+
+    World().ReleaseObject(second);
+    World().ReleaseObject(first);
     const auto& free = World().GetPool().Free();
     ASSERT_EQ(free.size(), free_before + 2);
-    // Removed in reverse list order: the first object went back last.
     EXPECT_EQ(free[free.size() - 2], second);
     EXPECT_EQ(free.back(), first);
-    EXPECT_EQ(Manager().FindGroup("Thing")->GetCount(), 0);
 }
 
 TEST_F(PhysicsWorldTest, CreateObjectInitialisesTheObjectAndJoinsItsGroup) {
@@ -164,11 +168,9 @@ TEST_F(PhysicsWorldTest, AReleasedObjectComesBackFreshAndIsNeverQueuedTwice) {
     object->SetRestitution(0.7f);
     int owner = 0;
     object->SetOwner(&owner);
-    Engine::iCollisionGroupCmp* group = Manager().FindGroup("Thing");
-    group->Add(object);
-    Manager().GetGroup("Again", eCollisionGroupKind::Singular)->Add(object);
-    group->Clear();
-    Manager().FindGroup("Again")->Clear();
+    World().ReleaseObject(object);
+    World().ReleaseObject(object);
+    EXPECT_EQ(Manager().FindGroup("Thing")->GetCount(), 0);
     const auto& free = World().GetPool().Free();
     EXPECT_EQ(std::count(free.begin(), free.end(), object), 1);
 
