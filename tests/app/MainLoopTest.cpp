@@ -179,6 +179,26 @@ TEST_F(MainLoopTest, AfterARestartPreviousEqualsCurrent) {
     RunFrom(StatePrototype1);
 }
 
+TEST_F(MainLoopTest, ARestartAfterASwitchReentersTheNewStateObject) {
+    scripts[StateMainMenu].on_update = [this](float, int) { manager.next_id = StatePrototype1; };
+    const iGameState* first_run = nullptr;
+    scripts[StatePrototype1].on_update = [this, &first_run](float, int update) {
+        if (update == 1) {
+            first_run = manager.Current();
+            manager.next_id = StateRestart;
+            return;
+        }
+        EXPECT_EQ(manager.Current(), first_run) << "the same object, not a new one";
+        EXPECT_EQ(manager.current_id, StatePrototype1);
+        EXPECT_EQ(manager.previous_id, StatePrototype1);
+        manager.next_id = StateQuit;
+    };
+    RunFrom(StateMainMenu);
+    EXPECT_EQ(log, (Calls{"3:Load", "3:Enter", "3:Update(0)", "3:Render", "3:Exit", "3:Unload", "3:Destroyed",
+                          "10:Load", "10:Enter", "10:Update(0)", "10:Render", "10:Exit", "10:Enter",
+                          "10:Update(0)", "10:Render", "10:Exit", "10:Unload", "10:Destroyed"}));
+}
+
 TEST_F(MainLoopTest, RequestingTheCurrentStateDoesNothing) {
     scripts[StatePrototype1].on_update = [this](float, int update) {
         manager.next_id = update < 3 ? StatePrototype1 : StateQuit;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,6 +123,25 @@ TEST_F(CollisionManagerTest, OverlappingBoxesArePushedApartAlongTheSmallestOverl
         EXPECT_EQ(ContactJournal(), Strings({"a>b", "b>a"})) << c.label;
         EXPECT_EQ(b->GetVelocity(), Vector3()) << c.label << ": velocities are not changed";
     }
+}
+
+// Journals where both objects stand when the callback runs.
+std::int32_t JournalPositions(iPhysicsCmp* self, iPhysicsCmp* other) {
+    const Vector3 mine = self->GetPosition(), theirs = other->GetPosition();
+    std::ostringstream text;
+    text << self->GetName() << " at " << mine.x << ", " << other->GetName() << " at " << theirs.x;
+    ContactJournal().push_back(text.str());
+    return 0;
+}
+
+TEST_F(CollisionManagerTest, CallbacksSeeThePositionsTheirPairWasPushedTo) {
+    iPhysicsCmp* b = Make("B", "b", {0.8f, 0, 0});
+    iPhysicsCmp* a = Make("A", "a", {0, 0, 0});
+    a->SetCallback(&JournalPositions);
+    b->SetCallback(&JournalPositions);
+    Manager().AddGroupPair("A", "B");
+    Manager().Update(1.0f / 60);
+    EXPECT_EQ(ContactJournal(), Strings({"a at -0.2, b at 1", "b at 1, a at -0.2"}));
 }
 
 TEST_F(CollisionManagerTest, NoResponseOnEitherSideMovesNothingButBothCallbacksRun) {

@@ -36,6 +36,18 @@ TEST_F(KeyboardStateTest, HeldKeyPulsesEveryFourthFrameAt60Fps) {
     EXPECT_EQ(pulse_frames, (std::set<int>{6, 10}));
 }
 
+TEST_F(KeyboardStateTest, PlatformAutoRepeatKeepsThePulseRhythm) {
+    // The platform repeats key-downs while a key is held; they must not start the hold over.
+    std::set<int> pulse_frames;
+    for (int frame = 1; frame <= 12; ++frame) {
+        keyboard.Age(kDt60);
+        keyboard.KeyDown(Engine::kVK_W);
+        if (keyboard.IsRepeating(Engine::kVK_W)) pulse_frames.insert(frame);
+    }
+    EXPECT_EQ(pulse_frames, (std::set<int>{6, 10}));
+    EXPECT_FLOAT_EQ(keyboard.HoldTime(Engine::kVK_W), 2 * kDt60);
+}
+
 TEST_F(KeyboardStateTest, ReleaseClearsPulseAndHoldTimeAtOnce) {
     keyboard.KeyDown(Engine::kVK_SPACE);
     for (int frame = 0; frame < 5; ++frame) keyboard.Age(kDt60);

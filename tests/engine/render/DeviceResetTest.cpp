@@ -180,6 +180,21 @@ TEST_F(DeviceResetTest, GoingFullScreenUsesTheDesktopSizeAndBackUsesTheWindowedS
     EXPECT_EQ(renderer->GetPresentation(), (Presentation{false, 700, 500}));
 }
 
+TEST_F(DeviceResetTest, ADisplayModeChangeRestoresTheDefaultRenderStates) {
+    StartRenderer(true);
+    ASSERT_TRUE(renderer->SetRenderState(RS_Culling, 1));
+    ASSERT_TRUE(renderer->SetRenderState(RS_Blending, 1));
+    ASSERT_TRUE(renderer->SetRenderState(RS_ZWrite, 0));
+    const uint64_t changes_before = renderer->DeviceStateChanges();
+    cWindow::Instance().ApplyWindowMode(800, 600);
+    ASSERT_TRUE(renderer->BeginFrame());
+    ASSERT_EQ(renderer->GetPresentation().width, 800);
+    EXPECT_EQ(renderer->RenderState(RS_Culling), 0);
+    EXPECT_EQ(renderer->RenderState(RS_Blending), 0);
+    EXPECT_EQ(renderer->RenderState(RS_ZWrite), 1);
+    EXPECT_GT(renderer->DeviceStateChanges(), changes_before) << "the defaults reached the new device";
+}
+
 TEST_F(DeviceResetTest, EveryFontIsMadeAgainAfterADisplayModeChange) {
     StartRenderer(true);
     cNullFontManager fonts_manager;
