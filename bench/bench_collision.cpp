@@ -4,7 +4,9 @@
 // cell:
 //   grid/N    the floor as a static grid, the movers a singular group;
 //   single/N  the floor as a singular group: every mover against every tile,
-//             the brute-force baseline;
+//             the brute-force baseline; its candidate array holds N x 10,000
+//             pairs of 24 bytes, so it stops at 1,000 movers (240 MB) to run
+//             on a small machine;
 //   active/N  the movers alone in an active grid paired with itself, rebinned
 //             every pass.
 // Reported per pass: the candidate pairs and the pairs whose boxes met.
@@ -120,7 +122,7 @@ void BM_CollisionPass(benchmark::State& state, eLayout layout) {
 BENCHMARK_CAPTURE(BM_CollisionPass, grid, eLayout::Grid)
     ->Arg(100)->Arg(1000)->Arg(2000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_CollisionPass, single, eLayout::Single)
-    ->Arg(100)->Arg(1000)->Arg(2000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+    ->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_CollisionPass, active, eLayout::Active)
     ->Arg(100)->Arg(1000)->Arg(2000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 

@@ -1,5 +1,7 @@
 #include "engine/audio/cOpenALSoundManager.h"
 
+#include <cstdio>  // the one terminal line of a silent start
+
 #include "engine/audio/SoundCatalogue.h"
 #include "engine/core/cLog.h"
 #include "engine/entity/cEntity.h"
@@ -16,6 +18,7 @@ void cOpenALSoundManager::Init() {
     if (device.IsOpen()) return;
     if (!device.Open()) {
         LogError("No sound device could be opened; the game runs silent");
+        std::fputs("brambleby: no sound device could be opened; the game runs silent\n", stderr);
         return;
     }
     pool = std::make_unique<cVoicePool>();

@@ -2,6 +2,8 @@
 # Sourced, not run; expects to be in the repository root.
 
 BUILD_DIR=${BUILD_DIR:-build}
+# Extra configure options of a special build (the sanitizer run sets them).
+CMAKE_EXTRA_ARGS=()
 
 # Debian packages the game, its tests and its tools need.
 REQUIRED_PACKAGES=(
@@ -33,9 +35,14 @@ ensure_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
 }
 
+# Configures once, then builds, showing one line per compiled or linked
+# target so that a first build of several minutes is not silent. Compiler
+# errors and warnings come through on standard error as they are.
 build_all() {
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    echo "Configuring the build in $BUILD_DIR/ (the first build takes a few minutes)"
+    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "${CMAKE_EXTRA_ARGS[@]}" >/dev/null
   fi
-  cmake --build "$BUILD_DIR" -j2 -- --no-print-directory
+  cmake --build "$BUILD_DIR" -j2 -- --no-print-directory |
+    { grep --line-buffered -E '^\[ *[0-9]+%\] (Building|Linking)' || true; }
 }
