@@ -88,6 +88,10 @@ iTexture* iTextureManager::Load1DTexture(const std::string& file_name, const std
         LogError(path + file_name + " is not 1D texture.");
         return nullptr;
     }
+    if (!RefusalOf(file_name, TT_1D, image.width, 1, image.format).empty()) {
+        LogError(path + file_name + " is too large for a texture.");
+        return nullptr;
+    }
     const uint8_t* const faces[kCubeFaces] = {image.pixels.data()};
     return Make(file_name, path, TT_1D, image.width, 1, image.format, faces);
 }

@@ -160,6 +160,43 @@ TEST_F(GLTextureTest, SamplerStatesOfTheStageReachTheBoundTexture) {
     renderer->EndFrame();
 }
 
+TEST_F(GLTextureTest, EveryKindOfTextureIsMadeWithoutAGLError) {
+    const std::vector<uint8_t> texels(8 * 8 * 4, 200);
+    struct Case {
+        const char* name;
+        int32_t type, width, height, format;
+        GLenum target;
+    };
+    const Case cases[] = {
+        {"row", TT_1D, 8, 1, TF_RGB8, GL_TEXTURE_2D},
+        {"image", TT_2D, 8, 4, TF_ARGB8, GL_TEXTURE_2D},
+        {"floats", TT_2D, 4, 4, TF_R32F, GL_TEXTURE_2D},
+        {"sky", TT_Cube, 8, 8, TF_RGB8, GL_TEXTURE_CUBE_MAP},
+        {"target", TT_RenderTarget, 8, 8, TF_R32F, GL_TEXTURE_2D},
+        {"depth", TT_DepthSurface, 8, 8, 3, GL_TEXTURE_2D},
+    };
+    for (const Case& c : cases) {
+        iTexture* made = textures->CreateTexture(c.name, c.type, c.width, c.height, c.format, texels.data());
+        auto* texture = static_cast<cGLTexture*>(made);
+        ASSERT_NE(texture, nullptr) << c.name << ": " << EngineLog();
+        EXPECT_EQ(texture->GLTarget(), c.target) << c.name;
+        EXPECT_TRUE(glIsTexture(texture->GLName())) << c.name;
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << c.name;
+    }
+    // A cube on stage 0 is no 2D texture: the built-in program draws the material colour.
+    ASSERT_TRUE(renderer->BeginFrame());
+    ClearTo(0, 0, 0);
+    textures->FindTexture("sky")->Bind();
+    DrawQuad();
+    EXPECT_TRUE(PixelIs(Capture(), 60, 60, 255, 255, 255));
+    renderer->EndFrame();
+    iTexture* sky = textures->FindTexture("sky");
+    const GLuint name = static_cast<cGLTexture*>(sky)->GLName();
+    textures->Release(sky);
+    EXPECT_FALSE(glIsTexture(name)) << "the last release deletes the texture object";
+    EXPECT_EQ(renderer->Texture(0), 0u) << "and no stage still names it";
+}
+
 TEST_F(GLTextureTest, ARenderTargetWithItsDepthSurfaceIsDrawnIntoAndThenSampled) {
     iTexture* map = textures->CreateTexture("map", TT_RenderTarget, 64, 64, TF_ARGB8, nullptr);
     iTexture* depth = textures->CreateTexture("mapstencildepthmap", TT_DepthSurface, 64, 64, 3, nullptr);
