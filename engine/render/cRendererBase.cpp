@@ -214,6 +214,18 @@ int32_t cRendererBase::RenderState(int32_t id) const {
     return states[id];
 }
 
+bool cRendererBase::SetTextureOperation(uint32_t stage, bool alpha, int32_t operation, int32_t argument) {
+    if (stage >= kTextureStages || !IsTextureOp(operation) || !IsTextureArg(argument)) return false;
+    TextureOperation& record = (alpha ? alpha_operations : colour_operations)[stage];
+    record.op = operation;
+    if (operation != TOP_SelectArg1) record.arg = argument;
+    return true;
+}
+
+const TextureOperation& cRendererBase::GetTextureOperation(uint32_t stage, bool alpha) const {
+    return (alpha ? alpha_operations : colour_operations)[stage < kTextureStages ? stage : 0];
+}
+
 uint32_t cRendererBase::Texture(uint32_t stage) const { return stage < kTextureStages ? textures[stage] : 0; }
 
 void cRendererBase::CompleteInitialise(const Presentation& initial) {

@@ -22,6 +22,7 @@
 #include "engine/render/BufferBindings.h"
 #include "engine/render/Presentation.h"
 #include "engine/render/RenderRecords.h"
+#include "engine/render/eTextureOp.h"
 #include "engine/render/iRenderer.h"
 
 namespace Engine {
@@ -67,6 +68,12 @@ public:
     uint32_t Texture(uint32_t stage) const;
     // The shader bound to a stage (pixel or vertex), 0 for none.
     uint32_t Shader(bool pixel) const { return pixel ? pixel_shader : vertex_shader; }
+    // Records how a stage combines its texture with an argument, for colour
+    // or for alpha; the argument changes only for operations that use one.
+    // False, changing nothing, for an unknown stage, operation or argument.
+    bool SetTextureOperation(uint32_t stage, bool alpha, int32_t operation, int32_t argument);
+    // The operation of a stage for colour or alpha (stage 0's for a stage that does not exist).
+    const TextureOperation& GetTextureOperation(uint32_t stage, bool alpha) const;
     // Texture coordinates the stage-0 transform produces.
     int32_t TextureTransformCount() const { return texture_transform_count; }
     const Presentation& GetPresentation() const { return presentation; }
@@ -136,6 +143,8 @@ private:
     ClearRecord last_clear;
     MaterialColours material;
     std::array<uint32_t, kTextureStages> textures{};
+    std::array<TextureOperation, kTextureStages> colour_operations{};
+    std::array<TextureOperation, kTextureStages> alpha_operations{};
     uint32_t vertex_shader = 0;
     uint32_t pixel_shader = 0;
     int32_t texture_transform_count = 0;

@@ -36,13 +36,28 @@ constexpr const char* kFragmentSource = R"(#version 330 core
 uniform bool use_texture;
 uniform bool flat_shading;
 uniform sampler2D stage0;
+// Stage 0's texture operations: 0 select the texture, 1 modulate, 2 add,
+// 3 blend by texture alpha; the second argument 1 is the texture, anything
+// else the diffuse colour (what "current" is at stage 0).
+uniform ivec2 colour_operation;
+uniform ivec2 alpha_operation;
 in vec4 smooth_colour;
 flat in vec4 flat_colour;
 in vec2 texcoord;
 out vec4 fragment;
+vec4 combine(ivec2 operation, vec4 texel, vec4 diffuse) {
+    vec4 argument = operation.y == 1 ? texel : diffuse;
+    if (operation.x == 0) return texel;
+    if (operation.x == 2) return clamp(texel + argument, 0.0, 1.0);
+    if (operation.x == 3) return texel * texel.a + argument * (1.0 - texel.a);
+    return texel * argument;
+}
 void main() {
     vec4 c = flat_shading ? flat_colour : smooth_colour;
-    if (use_texture) c *= texture(stage0, texcoord);
+    if (use_texture) {
+        vec4 texel = texture(stage0, texcoord);
+        c = vec4(combine(colour_operation, texel, c).rgb, combine(alpha_operation, texel, c).a);
+    }
     fragment = c;
 }
 )";
@@ -57,12 +72,15 @@ bool cGLBuiltInProgram::Build() {
     vertex_colour_location = program.Uniform("use_vertex_colour");
     texture_location = program.Uniform("use_texture");
     flat_location = program.Uniform("flat_shading");
+    colour_operation_location = program.Uniform("colour_operation");
+    alpha_operation_location = program.Uniform("alpha_operation");
     glUseProgram(program.Name());
     glUniform1i(program.Uniform("stage0"), 0);
     glUseProgram(0);
     uploaded_revision = UINT64_MAX;
     uploaded_material = {-1, -1, -1, -1};
     vertex_colour_on = texture_on = flat_on = -1;
+    uploaded_colour_operation = uploaded_alpha_operation = {-1, -1};
     return true;
 }
 
@@ -93,6 +111,14 @@ void cGLBuiltInProgram::Prepare(const cRendererBase& renderer, bool stage0_textu
     SetSwitch(vertex_colour_location, has_colour ? 1 : 0, vertex_colour_on);
     SetSwitch(texture_location, stage0_texture_2d ? 1 : 0, texture_on);
     SetSwitch(flat_location, renderer.RenderState(RS_Shading) == 0 ? 1 : 0, flat_on);
+    SetOperation(colour_operation_location, renderer.GetTextureOperation(0, false), uploaded_colour_operation);
+    SetOperation(alpha_operation_location, renderer.GetTextureOperation(0, true), uploaded_alpha_operation);
+}
+
+void cGLBuiltInProgram::SetOperation(GLint location, const TextureOperation& operation, TextureOperation& last) {
+    if (operation == last) return;
+    glUniform2i(location, operation.op, operation.arg);
+    last = operation;
 }
 
 void cGLBuiltInProgram::SetSwitch(GLint location, int32_t value, int32_t& last) {

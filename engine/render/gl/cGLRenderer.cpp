@@ -83,6 +83,12 @@ void cGLRenderer::BindTexture(uint32_t stage, GLenum target, GLuint texture) {
     RecordTexture(stage, texture);
 }
 
+void cGLRenderer::SetDrawTarget(GLuint framebuffer, int32_t width, int32_t height) {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    draw_target_height = framebuffer != 0 ? height : 0;
+    SetViewport(0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
+}
+
 void cGLRenderer::BindProgram(GLuint program) {
     RecordShader(false, program);
     RecordShader(true, program);
@@ -282,8 +288,9 @@ void cGLRenderer::ApplyBlendFunction() const {
 
 void cGLRenderer::ViewportInGLCoordinates(GLint& x, GLint& y) const {
     const Viewport& viewport = GetViewport();
+    const int32_t surface_height = draw_target_height != 0 ? draw_target_height : GetPresentation().height;
     x = viewport.x;
-    y = GetPresentation().height - viewport.y - viewport.height;
+    y = surface_height - viewport.y - viewport.height;
 }
 
 void cGLRenderer::WriteScreenshot() const {

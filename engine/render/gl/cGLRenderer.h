@@ -48,6 +48,10 @@ public:
 
     // Binds a texture of a target (GL_TEXTURE_2D, GL_TEXTURE_CUBE_MAP) to a stage 0 to 15.
     void BindTexture(uint32_t stage, GLenum target, GLuint texture);
+    // Draws into a framebuffer object of the given size from now on (0: the
+    // window's back buffer); the viewport becomes the whole target, as a
+    // change of render target does on the original device.
+    void SetDrawTarget(GLuint framebuffer, int32_t width, int32_t height);
     // Draws with a linked program of both stages from now on (0: the built-in program).
     void BindProgram(GLuint program);
     // Writes the back buffer of the frame-th presented frame (counted from 1) to a PNG file.
@@ -83,7 +87,7 @@ private:
     void ApplySwapInterval() const;
     // The blend factors from the stored source and destination states.
     void ApplyBlendFunction() const;
-    // The viewport in GL's bottom-left pixel coordinates.
+    // The viewport in GL's bottom-left pixel coordinates of the surface drawn into.
     void ViewportInGLCoordinates(GLint& x, GLint& y) const;
     // Writes the screenshot of this frame.
     void WriteScreenshot() const;
@@ -95,6 +99,8 @@ private:
     cGLBuiltInProgram built_in;
     std::array<GLenum, kTextureStages> texture_targets{};
     uint32_t enabled_attributes = 0;
+    // The height of the framebuffer object drawn into, 0 for the back buffer.
+    int32_t draw_target_height = 0;
     uint32_t frames_presented = 0;
     uint32_t screenshot_frame = 0;
     std::string screenshot_path;

@@ -1,0 +1,9 @@
+#include "engine/resource/cNullTextureManager.h"
+
+namespace Engine {
+
+cNullTextureManager::cNullTextureManager(cNullRenderer& renderer) : cPooledTextureManager(renderer, renderer) {
+    ApplyDefaultSamplerStates();
+}
+
+}  // namespace Engine
