@@ -1,6 +1,7 @@
 #include "engine/resource/Md2Model.h"
 
 #include <cstring>  // std::memcpy of skin names
+#include <filesystem>  // only regular files are read
 #include <fstream>  // std::ifstream reads the file
 #include <iterator>
 
@@ -69,8 +70,11 @@ bool Md2Model::Parse(const uint8_t* data, std::size_t size, const std::string& l
 }
 
 bool Md2Model::LoadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // Only regular files: a catalogue naming a device or a folder must not hang or fail the read.
+    std::error_code error;
+    std::ifstream file;
+    if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
+    if (!file.is_open()) {
         Clear();
         LogError("MD2 model " + path + " could not be opened");
         return false;
