@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/render/eDeclType.h"
@@ -190,6 +191,21 @@ TEST_F(MeshManagerTest, TheSphereWireframeHasItsPointsOnTheRadius) {
     EXPECT_EQ(lines.size() % 2, 0u);
     for (uint16_t index : lines) EXPECT_LT(index, vertices->GetCount());
     EXPECT_EQ(mesh->PrimitiveCount(), lines.size() / 2);
+}
+
+TEST_F(MeshManagerTest, PrimitiveCountDividesTheElementsByTheTypesShare) {
+    // The line mesh has 2 indices; the sprite quad 6 indices over 4 vertices.
+    cMesh* line = manager.CreateLineMesh("line", 1.0f);
+    cMesh* quad = manager.CreateSpriteQuad("quad", 1.0f, 1.0f);
+    const std::vector<std::tuple<int32_t, uint32_t, uint32_t>> cases{
+        {PT_TriangleList, 0, 2}, {PT_LineList, 1, 3}, {PT_TriangleStrip, 2, 6}, {PT_PointList, 2, 6},
+        {PT_LineStrip, 2, 6}};
+    for (const auto& [type, line_count, quad_count] : cases) {
+        line->SetPrimitiveType(type);
+        quad->SetPrimitiveType(type);
+        EXPECT_EQ(line->PrimitiveCount(), line_count) << type;
+        EXPECT_EQ(quad->PrimitiveCount(), quad_count) << type << ": the index count, not the vertex count";
+    }
 }
 
 // A cube corner and two triangles in text .X form, with an identity frame.
