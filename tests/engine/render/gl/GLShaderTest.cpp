@@ -1,0 +1,294 @@
+// Shader stages on OpenGL: every shipped shader compiles and runs as a
+// pipeline, constants are known by name with their kinds and reach the
+// pixels, broken sources are reported without harm, and every program owns
+// its stages.
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <vector>
+
+#include "engine/render/eBufferUsage.h"
+#include "engine/render/eDeclType.h"
+#include "engine/render/eDeclUsage.h"
+#include "engine/render/ePrimitiveType.h"
+#include "engine/render/gl/cGLShaderManager.h"
+#include "engine/resource/MaterialCatalogue.h"
+#include "engine/resource/cMaterialManager.h"
+#include "engine/resource/iGPUProgram.h"
+#include "tests/engine/render/gl/GLFixture.h"
+
+namespace {
+
+using namespace Engine;
+
+// A stage pair whose constants cover every kind; all of them are used, so
+// the driver keeps them active.
+constexpr const char* kProbeShader = R"(// Stages: vertex ProbeVS, pixel ProbePS
+#ifdef VERTEX_STAGE
+layout(location = LOCATION_POSITION) in vec3 aPosition;
+uniform mat4 WVPMatrix = mat4(1.0);
+uniform float gScale = 1.0;
+uniform int gCount = 0;
+uniform bool gFlag = false;
+uniform vec2 gOffset = vec2(0.0);
+uniform vec3 gAxis = vec3(0.0);
+void ProbeVS() {
+    vec3 moved = aPosition * gScale + gAxis * float(gCount) + vec3(gOffset, 0.0) * (gFlag ? 1.0 : 0.0);
+    gl_Position = WVPMatrix * vec4(moved, 1.0);
+}
+#endif
+#ifdef PIXEL_STAGE
+uniform vec4 gTint = vec4(1.0);
+uniform float gDetailWeight = 0.0;
+layout(binding = 3) uniform sampler2D gDetail;
+out vec4 fragColour;
+void ProbePS() { fragColour = mix(gTint, texture(gDetail, vec2(0.5)), gDetailWeight); }
+#endif
+)";
+
+struct StageEntries {
+    std::string vertex;
+    std::string pixel;
+};
+
+// The entry points a shipped shader names on its first line: "// Stages: vertex X, pixel Y".
+bool ReadStageLine(const std::string& path, StageEntries& entries) {
+    std::ifstream file(path);
+    std::string first;
+    std::getline(file, first);
+    std::smatch match;
+    if (!std::regex_search(first, match, std::regex(R"(^// Stages: vertex (\w+), pixel (\w+)\s*$)"))) return false;
+    entries = {match[1], match[2]};
+    return true;
+}
+
+bool Is(const Pixel& p, uint8_t r, uint8_t g, uint8_t b) { return p.r == r && p.g == g && p.b == b; }
+
+// Corners laid out as a keyframed model's vertices: two frames of position and normal.
+struct KeyframeVertex {
+    float position_a[3];
+    float normal_a[3];
+    float texcoord[2];
+    float position_b[3];
+    float normal_b[3];
+};
+
+class GLShaderTest : public GLFixture {
+protected:
+    void SetUp() override {
+        GLFixture::SetUp();
+        if (IsSkipped()) return;
+        shaders = std::make_unique<cGLShaderManager>(*renderer);
+    }
+
+    void TearDown() override {
+        materials.reset();
+        shaders.reset();
+        GLFixture::TearDown();
+    }
+
+    iGPUProgram* Probe() {
+        const std::string file = dir.Write("probe.shader", kProbeShader);
+        return shaders->CreateShaderProgram("probe.shader", dir.Path().string() + "/", "ProbeVS", "probe.shader",
+                                            dir.Path().string() + "/", "ProbePS");
+    }
+
+    // One triangle over the whole 320 x 240 window in pixel coordinates, in the keyframe layout.
+    iVertexBuffer* ScreenTriangle() {
+        cVertexDeclaration* declaration = buffers->TakeVertexDeclaration();
+        declaration->AddElement(DU_Position, DT_Float3, 0);
+        declaration->AddElement(DU_Normal, DT_Float3, 0);
+        declaration->AddElement(DU_TexCoord, DT_Float2, 0);
+        declaration->AddElement(DU_Position, DT_Float3, 1);
+        declaration->AddElement(DU_Normal, DT_Float3, 1);
+        iVertexBuffer* vertices = buffers->CreateVertexBuffer(declaration, 3, BU_Managed);
+        const KeyframeVertex corners[3] = {
+            {{0, 0, 0}, {0, 0, 1}, {0, 0}, {0, 0, 0}, {0, 0, 1}},
+            {{640, 0, 0}, {0, 0, 1}, {2, 0}, {640, 0, 0}, {0, 0, 1}},
+            {{0, 480, 0}, {0, 0, 1}, {0, 2}, {0, 480, 0}, {0, 0, 1}},
+        };
+        vertices->Write(corners, 0, 3);
+        return vertices;
+    }
+
+    void DrawScreen() {
+        iVertexBuffer* vertices = ScreenTriangle();
+        vertices->Bind();
+        renderer->DrawPrimitives(PT_TriangleList, 0, 1);
+    }
+
+    std::unique_ptr<cGLShaderManager> shaders;
+    std::unique_ptr<cMaterialManager> materials;
+};
+
+TEST_F(GLShaderTest, EveryShippedShaderCompilesAndDrawsAsOnePipeline) {
+    const std::filesystem::path folder = std::filesystem::path(BRAMBLEBY_SOURCE_DIR) / "GameData" / "Shaders";
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == ".shader") files.push_back(entry.path());
+    }
+    ASSERT_GE(files.size(), 4u);
+    ASSERT_TRUE(renderer->BeginFrame());
+    for (const auto& path : files) {
+        SCOPED_TRACE(path.filename().string());
+        StageEntries entries;
+        ASSERT_TRUE(ReadStageLine(path.string(), entries))
+            << "the first line must name the entry points: // Stages: vertex <name>, pixel <name>";
+        const std::string directory = folder.string() + "/";
+        iGPUProgram* program = shaders->CreateShaderProgram(path.filename().string(), directory, entries.vertex,
+                                                            path.filename().string(), directory, entries.pixel);
+        ASSERT_TRUE(program->VertexStage()->IsCompiled()) << EngineLog();
+        ASSERT_TRUE(program->PixelStage()->IsCompiled()) << EngineLog();
+        program->Bind();
+        GLint pipeline = 0;
+        glGetIntegerv(GL_PROGRAM_PIPELINE_BINDING, &pipeline);
+        glValidateProgramPipeline(static_cast<GLuint>(pipeline));
+        GLint valid = GL_FALSE;
+        glGetProgramPipelineiv(static_cast<GLuint>(pipeline), GL_VALIDATE_STATUS, &valid);
+        EXPECT_EQ(valid, GL_TRUE) << "the two stages do not fit together";
+        DrawScreen();
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        program->Unbind();
+        shaders->ReleaseProgram(program);
+    }
+    renderer->EndFrame();
+}
+
+TEST_F(GLShaderTest, ConstantsAreKnownByNameWithTheirKinds) {
+    iGPUProgram* program = Probe();
+    ASSERT_TRUE(program->VertexStage()->IsCompiled()) << EngineLog();
+    ASSERT_TRUE(program->PixelStage()->IsCompiled()) << EngineLog();
+    struct Case {
+        bool pixel;
+        const char* name;
+        eShaderConstantType type;
+    };
+    const Case cases[] = {
+        {false, "WVPMatrix", SCT_Matrix}, {false, "gScale", SCT_Float},  {false, "gCount", SCT_Int},
+        {false, "gFlag", SCT_Int},        {false, "gOffset", SCT_Float2}, {false, "gAxis", SCT_Float3},
+        {true, "gTint", SCT_Float4},      {true, "gDetail", SCT_Sampler}, {true, "gDetailWeight", SCT_Float},
+    };
+    for (const Case& c : cases) {
+        iShader* stage = c.pixel ? program->PixelStage() : program->VertexStage();
+        iShader* other = c.pixel ? program->VertexStage() : program->PixelStage();
+        eShaderConstantType type = SCT_Other;
+        EXPECT_TRUE(stage->FindConstant(c.name, type)) << c.name;
+        EXPECT_EQ(type, c.type) << c.name;
+        EXPECT_FALSE(other->FindConstant(c.name, type)) << c.name << " belongs to the other stage only";
+    }
+    EXPECT_EQ(program->PixelStage()->GetSamplerIndex("gDetail"), 3u);
+    EXPECT_EQ(program->PixelStage()->GetSamplerIndex("gTint"), 99u) << "not a sampler";
+    EXPECT_EQ(program->PixelStage()->GetSamplerIndex("gMissing"), 99u);
+}
+
+TEST_F(GLShaderTest, ConstantsAndAutomaticMatricesReachThePixels) {
+    iGPUProgram* program = Probe();
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(1, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    // The fixture's orthographic projection maps pixels: the triangle covers the window only through WVPMatrix.
+    program->VertexStage()->EnableWVPMatrix(true);
+    program->UploadMatrices();
+    const float green[4] = {0, 1, 0, 1};
+    program->PixelStage()->SetFloat4("gTint", green);
+    DrawScreen();
+    Frame frame = Capture();
+    EXPECT_TRUE(Is(frame.At(5, 5), 0, 255, 0));
+    EXPECT_TRUE(Is(frame.At(314, 234), 0, 255, 0)) << "the whole window, so WVPMatrix arrived as the engine's matrix";
+
+    // A value of the wrong kind changes nothing; the right kind does.
+    program->PixelStage()->SetFloat("gTint", 0.0f);
+    const float offset[2] = {-1000, 0};
+    program->VertexStage()->SetFloat2("gOffset", offset);
+    program->VertexStage()->SetInt("gFlag", 1);
+    DrawScreen();
+    frame = Capture();
+    EXPECT_TRUE(Is(frame.At(5, 5), 0, 255, 0)) << "the triangle moved off screen: nothing new drawn";
+    renderer->EndFrame();
+}
+
+TEST_F(GLShaderTest, UnbindingOneStageKeepsTheOther) {
+    iGPUProgram* program = Probe();
+    program->Bind();
+    const GLuint vertex = static_cast<GLuint>(renderer->Shader(false));
+    EXPECT_NE(vertex, 0u);
+    program->PixelStage()->Unbind();
+    EXPECT_EQ(renderer->Shader(true), 0u);
+    EXPECT_EQ(renderer->Shader(false), vertex);
+    EXPECT_EQ(shaders->GetCurrentPixelStage(), nullptr);
+    EXPECT_EQ(shaders->GetCurrentVertexStage(), program->VertexStage());
+}
+
+TEST_F(GLShaderTest, ABrokenStageIsReportedAndDrawingGoesOnWithoutIt) {
+    std::string broken = kProbeShader;
+    broken.replace(broken.find("fragColour = mix"), 3, "frag Colour");  // a syntax error in the pixel stage
+    dir.Write("broken.shader", broken);
+    const std::string directory = dir.Path().string() + "/";
+    iGPUProgram* program =
+        shaders->CreateShaderProgram("broken.shader", directory, "ProbeVS", "broken.shader", directory, "ProbePS");
+    ASSERT_NE(program, nullptr);
+    EXPECT_TRUE(program->VertexStage()->IsCompiled());
+    EXPECT_FALSE(program->PixelStage()->IsCompiled());
+    const std::string log = EngineLog();
+    EXPECT_NE(log.find("Error: the pixel shader " + directory + "broken.shader (entry ProbePS) does not compile: "),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("rror"), log.rfind("Error: ")) << "the driver's own message follows: " << log;
+
+    iGPUProgram* missing =
+        shaders->CreateShaderProgram("absent.shader", directory, "ProbeVS", "", directory, "ProbePS");
+    EXPECT_FALSE(missing->VertexStage()->IsCompiled());
+    EXPECT_EQ(missing->PixelStage(), nullptr);
+    EXPECT_NE(EngineLog().find("Error: the vertex shader " + directory + "absent.shader (entry ProbeVS) does not compile: "
+                               "the file cannot be read"),
+              std::string::npos);
+
+    // The pixel kind stays unbound and the built-in program draws: white where nothing else would.
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(1, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    EXPECT_EQ(renderer->Shader(true), 0u);
+    DrawScreen();
+    EXPECT_TRUE(Is(Capture().At(100, 100), 255, 255, 255));
+    renderer->EndFrame();
+    shaders->ReleaseProgram(program);
+    shaders->ReleaseProgram(missing);
+    EXPECT_EQ(shaders->LiveStageCount(), 0u);
+}
+
+TEST_F(GLShaderTest, TwoMaterialsNamingOneFileOwnTheirStages) {
+    dir.Write("probe.shader", kProbeShader);
+    const std::string directory = dir.Path().string() + "/";
+    const std::string shader = "<Shader vsfilename=\"probe.shader\" psfilename=\"probe.shader\" pathdir=\"" + directory +
+                               "\" vsstartfunc=\"ProbeVS\" psstartfunc=\"ProbePS\"/>";
+    dir.Write("MaterialData.xml", "<Materials><Material name=\"A\">" + shader + "</Material><Material name=\"B\">" +
+                                      shader + "</Material></Materials>");
+    materials = std::make_unique<cMaterialManager>();
+    ASSERT_TRUE(LoadMaterialCatalogue(directory, "MaterialData.xml", *materials, shaders.get()));
+    cMaterial* a = materials->Find("A");
+    cMaterial* b = materials->Find("B");
+    ASSERT_TRUE(a && b && a->Program() && b->Program());
+    auto* a_pixel = static_cast<cGLShader*>(a->Program()->PixelStage());
+    auto* b_pixel = static_cast<cGLShader*>(b->Program()->PixelStage());
+    EXPECT_NE(a_pixel, b_pixel);
+    EXPECT_NE(a_pixel->ProgramObject(), b_pixel->ProgramObject());
+    EXPECT_EQ(shaders->LiveStageCount(), 4u);
+
+    materials->ReleaseByName("A");
+    EXPECT_EQ(shaders->LiveStageCount(), 2u);
+    ASSERT_TRUE(b_pixel->IsCompiled());
+    ASSERT_TRUE(renderer->BeginFrame());
+    b->Apply(*renderer);
+    b->Program()->VertexStage()->EnableWVPMatrix(true);
+    b->Program()->UploadMatrices();
+    const float blue[4] = {0, 0, 1, 1};
+    b_pixel->SetFloat4("gTint", blue);
+    DrawScreen();
+    EXPECT_TRUE(Is(Capture().At(50, 50), 0, 0, 255));
+    renderer->EndFrame();
+}
+
+}  // namespace
