@@ -86,7 +86,7 @@ bool cNullShader::DeviceCompile(const std::string& source_text, const std::strin
         return false;
     }
     static const std::regex uniform(
-        R"((?:layout\s*\(\s*binding\s*=\s*(\d+)\s*\)\s*)?uniform\s+(\w+)\s+(\w+)\s*(?:\[[^\]]*\])?\s*;)");
+        R"((?:layout\s*\(\s*binding\s*=\s*(\d+)\s*\)\s*)?uniform\s+(\w+)\s+(\w+)\s*(?:\[[^\]]*\])?\s*(?:=[^;]*)?;)");
     int32_t location = 0;
     for (std::sregex_iterator it(text.begin(), text.end(), uniform), end; it != end; ++it) {
         ShaderConstant constant;
