@@ -14,6 +14,7 @@
 #include "engine/render/eDeclType.h"
 #include "engine/render/eDeclUsage.h"
 #include "engine/render/ePrimitiveType.h"
+#include "engine/render/eRenderStateId.h"
 #include "engine/render/gl/cGLShaderManager.h"
 #include "engine/resource/MaterialCatalogue.h"
 #include "engine/resource/cMaterialManager.h"
@@ -85,6 +86,7 @@ protected:
     }
 
     void TearDown() override {
+        if (!textures.empty()) glDeleteTextures(static_cast<GLsizei>(textures.size()), textures.data());
         materials.reset();
         shaders.reset();
         GLFixture::TearDown();
@@ -96,8 +98,8 @@ protected:
                                             dir.Path().string() + "/", "ProbePS");
     }
 
-    // One triangle over the whole 320 x 240 window in pixel coordinates, in the keyframe layout.
-    iVertexBuffer* ScreenTriangle() {
+    // One triangle in the keyframe layout.
+    iVertexBuffer* Triangle(const KeyframeVertex (&corners)[3]) {
         cVertexDeclaration* declaration = buffers->TakeVertexDeclaration();
         declaration->AddElement(DU_Position, DT_Float3, 0);
         declaration->AddElement(DU_Normal, DT_Float3, 0);
@@ -105,20 +107,43 @@ protected:
         declaration->AddElement(DU_Position, DT_Float3, 1);
         declaration->AddElement(DU_Normal, DT_Float3, 1);
         iVertexBuffer* vertices = buffers->CreateVertexBuffer(declaration, 3, BU_Managed);
+        vertices->Write(corners, 0, 3);
+        return vertices;
+    }
+
+    void Draw(const KeyframeVertex (&corners)[3]) {
+        Triangle(corners)->Bind();
+        renderer->DrawPrimitives(PT_TriangleList, 0, 1);
+    }
+
+    // One triangle over the whole 320 x 240 window in pixel coordinates.
+    void DrawScreen() {
         const KeyframeVertex corners[3] = {
             {{0, 0, 0}, {0, 0, 1}, {0, 0}, {0, 0, 0}, {0, 0, 1}},
             {{640, 0, 0}, {0, 0, 1}, {2, 0}, {640, 0, 0}, {0, 0, 1}},
             {{0, 480, 0}, {0, 0, 1}, {0, 2}, {0, 480, 0}, {0, 0, 1}},
         };
-        vertices->Write(corners, 0, 3);
-        return vertices;
+        Draw(corners);
     }
 
-    void DrawScreen() {
-        iVertexBuffer* vertices = ScreenTriangle();
-        vertices->Bind();
-        renderer->DrawPrimitives(PT_TriangleList, 0, 1);
+    // A texture of one stage, size x size texels of one GL format, filled with one value per texel.
+    GLuint MakeTexture(uint32_t stage, GLint format, GLenum channels, GLenum type, int32_t size, const void* texels) {
+        GLuint texture = 0;
+        glGenTextures(1, &texture);
+        glActiveTexture(GL_TEXTURE0 + stage);  // the upload leaves the other stages as they are
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexImage2D(GL_TEXTURE_2D, 0, format, size, size, 0, channels, type, texels);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glActiveTexture(GL_TEXTURE0);
+        renderer->BindTexture(stage, GL_TEXTURE_2D, texture);
+        textures.push_back(texture);
+        return texture;
     }
+
+    std::vector<GLuint> textures;
 
     std::unique_ptr<cGLShaderManager> shaders;
     std::unique_ptr<cMaterialManager> materials;
@@ -288,6 +313,116 @@ TEST_F(GLShaderTest, TwoMaterialsNamingOneFileOwnTheirStages) {
     b_pixel->SetFloat4("gTint", blue);
     DrawScreen();
     EXPECT_TRUE(Is(Capture().At(50, 50), 0, 0, 255));
+    renderer->EndFrame();
+}
+
+// The standard shader on a floor at z = 0 filling the window (identity
+// world, view-projection and light matrices), the kid's lantern one unit
+// above it pointing down with a 90 degree cone, a white texture, and a
+// shadow map whose left half holds a caster in front of the floor.
+class StandardShaderTest : public GLShaderTest {
+protected:
+    void SetUp() override {
+        GLShaderTest::SetUp();
+        if (IsSkipped()) return;
+        const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/";
+        program = shaders->CreateShaderProgram("standard.shader", directory, "StandardVS", "standard.shader",
+                                               directory, "StandardPS");
+        ASSERT_TRUE(program->VertexStage()->IsCompiled() && program->PixelStage()->IsCompiled()) << EngineLog();
+        const uint32_t white = 0xFFFFFFFFu;
+        MakeTexture(0, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 1, &white);
+        // One minus the caster's depth: 0.8 (a caster at depth 0.2) on the left, 0 (nothing) on the right.
+        std::vector<float> depths(64 * 64, 0.0f);
+        for (int32_t y = 0; y < 64; ++y) {
+            for (int32_t x = 0; x < 32; ++x) depths[y * 64 + x] = 0.8f;
+        }
+        MakeTexture(6, GL_R32F, GL_RED, GL_FLOAT, 64, depths.data());
+        renderer->SetRenderState(RS_Culling, 0);
+    }
+
+    void Light() {
+        iShader* pixel = program->PixelStage();
+        const float diffuse[4] = {1, 1, 1, 1};
+        const float position[3] = {0, 0, 1};
+        const float direction[3] = {0, 0, -1};
+        pixel->SetFloat4("gKidLightDiffuse", diffuse);
+        pixel->SetFloat3("gKidLightPosition", position);
+        pixel->SetFloat3("gKidLightDirection", direction);
+        pixel->SetInt("gKidLightType", 2);
+        pixel->SetFloat("gKidLightOuterCone", 1.5707964f);
+        pixel->SetFloat("gKidLightInnerCone", 1.0471976f);
+        pixel->SetMatrix("ViewMatrix", Matrix4x4::Translation(Vector3(0, 0, -3)));
+    }
+
+    // A floor triangle covering the window; the second frame sits shift units to the right.
+    void DrawFloor(float shift) {
+        const KeyframeVertex corners[3] = {
+            {{-1, -1, 0}, {0, 0, 1}, {0, 0}, {-1 + shift, -1, 0}, {0, 0, 1}},
+            {{3, -1, 0}, {0, 0, 1}, {1, 0}, {3 + shift, -1, 0}, {0, 0, 1}},
+            {{-1, 3, 0}, {0, 0, 1}, {0, 1}, {-1 + shift, 3, 0}, {0, 0, 1}},
+        };
+        Draw(corners);
+    }
+
+    // The pixel showing floor point (x, y).
+    static Pixel FloorAt(const Frame& frame, float x, float y) {
+        return frame.At(static_cast<int32_t>((x + 1) / 2 * kWidth), static_cast<int32_t>((1 - y) / 2 * kHeight));
+    }
+
+    static int32_t Brightness(const Pixel& p) { return p.r + p.g + p.b; }
+
+    iGPUProgram* program = nullptr;
+};
+
+TEST_F(StandardShaderTest, TheLanternIsWarmAndBrightInItsConeAndTheNightIsCoolOutside) {
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(3, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    Light();
+    DrawFloor(0);
+    const Frame frame = Capture();
+    const Pixel centre = FloorAt(frame, 0.3f, 0.0f);   // lit side of the shadow map
+    const Pixel edge = FloorAt(frame, 0.0f, 0.75f);    // between the inner and outer cone
+    const Pixel outside = FloorAt(frame, 0.95f, 0.95f);
+    EXPECT_GT(centre.r, 200) << "the lantern is the brightest thing";
+    EXPECT_GT(centre.r, centre.g);
+    EXPECT_GT(centre.g, centre.b) << "and warm";
+    EXPECT_LT(Brightness(edge), Brightness(centre)) << "the cone fades toward its edge";
+    EXPECT_GT(Brightness(edge), Brightness(outside)) << "smoothly, not cut off";
+    EXPECT_LT(Brightness(outside), 60) << "night outside the cone";
+    EXPECT_GT(outside.b, outside.r) << "and cool";
+    renderer->EndFrame();
+}
+
+TEST_F(StandardShaderTest, ACasterInTheShadowMapDarkensTheFloorWithASoftEdge) {
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(3, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    Light();
+    DrawFloor(0);
+    const Frame frame = Capture();
+    const Pixel lit = FloorAt(frame, 0.3f, 0.0f);
+    const Pixel shadowed = FloorAt(frame, -0.3f, 0.0f);
+    EXPECT_GT(Brightness(lit), 3 * Brightness(shadowed)) << "lit " << int(lit.r) << ", shadowed " << int(shadowed.r);
+    // Across the shadow's edge (x = 0, two texels of filter) the light ramps over several pixels.
+    std::vector<int32_t> ramp;
+    for (int32_t x = kWidth / 2 - 8; x <= kWidth / 2 + 8; ++x) ramp.push_back(Brightness(frame.At(x, kHeight / 2)));
+    std::size_t steps = 0;
+    for (std::size_t i = 1; i < ramp.size(); ++i) steps += ramp[i] > ramp[i - 1] ? 1 : 0;
+    EXPECT_GE(steps, 3u) << "a filtered edge climbs in several steps";
+    renderer->EndFrame();
+}
+
+TEST_F(StandardShaderTest, KeyframesBlendByTheAnimationInterpolant) {
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(3, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    Light();
+    program->VertexStage()->SetFloat("gAnimationInterpolant", 0.5f);
+    DrawFloor(2.0f);  // half way to a frame two units to the right: the floor starts at x = 0
+    const Frame frame = Capture();
+    EXPECT_EQ(Brightness(FloorAt(frame, -0.5f, 0.0f)), 0) << "uncovered";
+    EXPECT_GT(Brightness(FloorAt(frame, 0.5f, 0.0f)), 0);
     renderer->EndFrame();
 }
 
