@@ -170,7 +170,8 @@ void psmain()
 {
     vec4 albedo = texture(gDiffuseMap, vTexCoord);
     vec3 normal = SafeNormalize(vWorldNormal);
-    vec3 toEye = SafeNormalize(EyePosition() - vWorldPosition);
+    // Without a view matrix (switched off) there is no eye: no rim, highlights from straight on.
+    vec3 toEye = ViewMatrix == mat4(1.0) ? normal : SafeNormalize(EyePosition() - vWorldPosition);
     vec3 ambient = (gAmbientLight.rgb * kMoonTint + kNightFloor) * albedo.rgb;
     vec3 colour = ambient + Moonlight(normal, toEye, albedo.rgb) + KidLight(normal, toEye, albedo.rgb);
     fragColour = vec4(colour + gEmissiveMaterial.rgb, albedo.a);
