@@ -1,5 +1,6 @@
 #include "engine/render/gl/cGLShader.h"
 
+#include <algorithm>  // std::min
 #include <vector>
 
 #include "engine/render/eDeclUsage.h"
@@ -29,16 +30,18 @@ eShaderConstantType TypeOf(GLenum gl_type) {
     }
 }
 
-// Splits a leading "#version" line off the file text, so the prelude can go after it.
+// Takes a "#version" line out of the file text, so that the prelude can
+// follow it; the default version when the file has none.
 std::string TakeVersionLine(std::string& text) {
     const std::size_t at = text.find("#version");
     if (at == std::string::npos) return "#version 330 core\n";
-    const std::size_t line_start = text.rfind('\n', at) == std::string::npos ? 0 : text.rfind('\n', at) + 1;
-    if (text.find_first_not_of(" \t", line_start) != at) return "#version 330 core\n";
-    const std::size_t line_end = text.find('\n', at);
-    const std::string version = text.substr(at, line_end == std::string::npos ? std::string::npos : line_end - at);
+    // (no line feed before it: npos + 1 wraps round to 0, the first line)
+    const std::size_t line_start = at == 0 ? 0 : text.rfind('\n', at - 1) + 1;
+    if (text.find_first_not_of(" \t", line_start) != at) return "#version 330 core\n";  // not a directive
+    const std::size_t line_end = std::min(text.find('\n', at), text.size());
+    const std::string version = text.substr(at, line_end - at);
     // The line stays as a comment so that the file's line numbers hold in messages.
-    text.replace(at, version.size(), "//" + version.substr(1));
+    text.replace(at, 1, "//");
     return version + "\n";
 }
 

@@ -93,7 +93,7 @@ protected:
     }
 
     iGPUProgram* Probe() {
-        const std::string file = dir.Write("probe.shader", kProbeShader);
+        dir.Write("probe.shader", kProbeShader);
         return shaders->CreateShaderProgram("probe.shader", dir.Path().string() + "/", "ProbeVS", "probe.shader",
                                             dir.Path().string() + "/", "ProbePS");
     }
@@ -423,6 +423,68 @@ TEST_F(StandardShaderTest, KeyframesBlendByTheAnimationInterpolant) {
     const Frame frame = Capture();
     EXPECT_EQ(Brightness(FloorAt(frame, -0.5f, 0.0f)), 0) << "uncovered";
     EXPECT_GT(Brightness(FloorAt(frame, 0.5f, 0.0f)), 0);
+    renderer->EndFrame();
+}
+
+TEST_F(GLShaderTest, AFileMayCarryItsOwnVersionLine) {
+    dir.Write("versioned.shader", std::string("  #version 330 core\n") + kProbeShader);
+    const std::string directory = dir.Path().string() + "/";
+    iGPUProgram* program = shaders->CreateShaderProgram("versioned.shader", directory, "ProbeVS", "versioned.shader",
+                                                        directory, "ProbePS");
+    EXPECT_TRUE(program->VertexStage()->IsCompiled()) << EngineLog();
+    EXPECT_TRUE(program->PixelStage()->IsCompiled()) << EngineLog();
+}
+
+// The shipped shaders of the 2D layers and of the depth pass, on pixels.
+class ShippedShaderTest : public GLShaderTest {
+protected:
+    iGPUProgram* Shipped(const std::string& file, const std::string& vertex_entry, const std::string& pixel_entry) {
+        const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/";
+        iGPUProgram* program =
+            shaders->CreateShaderProgram(file, directory, vertex_entry, file, directory, pixel_entry);
+        EXPECT_TRUE(program->VertexStage()->IsCompiled() && program->PixelStage()->IsCompiled()) << EngineLog();
+        return program;
+    }
+};
+
+TEST_F(ShippedShaderTest, GuiSpritesShowTheirTextureAndFadeWithTheirColourAlpha) {
+    const uint32_t texel = 0xFF40C0FFu;  // bytes r = 0xFF, g = 0xC0, b = 0x40, a = 0xFF
+    MakeTexture(0, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 1, &texel);
+    iGPUProgram* program = Shipped("gui_blend.shader", "GUIVSMain", "GUIPSMain");
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(1, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    program->VertexStage()->EnableWVPMatrix(true);
+    program->UploadMatrices();
+    DrawScreen();
+    EXPECT_TRUE(Is(Capture().At(40, 40), 0xFF, 0xC0, 0x40)) << "the colour defaults to (0, 0, 0, 1): the texture as it is";
+
+    renderer->SetRenderState(RS_Blending, 1);
+    renderer->SetRenderState(RS_SourceBlend, 5);
+    renderer->SetRenderState(RS_DestBlend, 6);
+    renderer->Clear(1, 0, 0, 0, 1, 1, 0);
+    const float half[4] = {0, 0, 0, 0.5f};
+    program->PixelStage()->SetFloat4("gEmissiveColor", half);
+    DrawScreen();
+    const Pixel faded = Capture().At(40, 40);
+    EXPECT_NEAR(faded.r, 0x80, 2);
+    EXPECT_NEAR(faded.g, 0x60, 2);
+    renderer->EndFrame();
+}
+
+TEST_F(ShippedShaderTest, TheDepthPassStoresOneMinusTheCastersDepth) {
+    iGPUProgram* program = Shipped("shadow_preprocess.shader", "ShadowPreprocessVS", "ShadowPreprocessPS");
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(3, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    // Identity matrices: a caster at z = 0.5 in clip space has window depth 0.75.
+    const KeyframeVertex corners[3] = {
+        {{-1, -1, 0.5f}, {0, 0, 1}, {0, 0}, {-1, -1, 0.5f}, {0, 0, 1}},
+        {{3, -1, 0.5f}, {0, 0, 1}, {0, 0}, {3, -1, 0.5f}, {0, 0, 1}},
+        {{-1, 3, 0.5f}, {0, 0, 1}, {0, 0}, {-1, 3, 0.5f}, {0, 0, 1}},
+    };
+    Draw(corners);
+    EXPECT_NEAR(Capture().At(100, 100).r, 64, 1);
     renderer->EndFrame();
 }
 
