@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <vector>
@@ -177,6 +178,25 @@ TEST_F(MaterialCatalogueTest, ReadingTheCatalogueAgainReplacesThePrograms) {
     EXPECT_EQ(shaders.LiveProgramCount(), 1u);
     EXPECT_EQ(shaders.LiveStageCount(), 2u);
     EXPECT_EQ(materials.Find("Lit")->RefCount(), 2);
+}
+
+TEST_F(MaterialCatalogueTest, TheShippedCatalogueGivesEveryShaderMaterialACompiledProgram) {
+    std::filesystem::create_directory_symlink(std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData", dir.Path() / "GameData");
+    ASSERT_TRUE(LoadMaterialCatalogue("./GameData/XML_Resources/", "MaterialData.xml", materials, &shaders));
+    ASSERT_NE(materials.Find("defaultMat"), nullptr);
+    EXPECT_EQ(materials.Find("defaultMat")->Program(), nullptr);
+    for (const char* name : {"StandardMat", "FairyMat", "ShadowMat"}) {
+        cMaterial* material = materials.Find(name);
+        ASSERT_NE(material, nullptr) << name;
+        ASSERT_NE(material->Program(), nullptr) << name;
+        EXPECT_TRUE(material->Program()->VertexStage()->IsCompiled()) << name;
+        EXPECT_TRUE(material->Program()->PixelStage()->IsCompiled()) << name;
+        EXPECT_EQ(SentMatrices(material->Program()->VertexStage()),
+                  (std::set<std::string>{"WVPMatrix", "WorldMatrix"}))
+            << name << ": the matrices the vertex stage uses";
+        EXPECT_EQ(material->Program()->PixelStage()->GetSamplerIndex("gKidLightShadowMapSampler"), 6u) << name;
+    }
+    EXPECT_EQ(TestSupport::ReadFile(dir.File("Engine.log")).find("Error: "), std::string::npos);
 }
 
 }  // namespace
