@@ -488,4 +488,34 @@ TEST_F(ShippedShaderTest, TheDepthPassStoresOneMinusTheCastersDepth) {
     renderer->EndFrame();
 }
 
+TEST_F(GLShaderTest, StagesDrawAgainAfterTextAndAfterAResolutionChange) {
+    iGPUProgram* program = Probe();
+    program->VertexStage()->EnableWVPMatrix(true);
+    const float green[4] = {0, 1, 0, 1};
+    program->PixelStage()->SetFloat4("gTint", green);
+    ASSERT_TRUE(renderer->BeginFrame());
+    renderer->Clear(1, 0, 0, 0, 1, 1, 0);
+    program->Bind();
+    program->UploadMatrices();
+    fonts->DrawTextAt("text between draws", 10, 10, ColorRGBA(0, 0, 1, 1), 0);
+    DrawScreen();
+    EXPECT_TRUE(Is(Capture().At(200, 200), 0, 255, 0)) << "the font's own program is gone again";
+    renderer->EndFrame();
+
+    if (std::string(SDL_GetCurrentVideoDriver()) != "x11") {
+        GTEST_SKIP() << "the offscreen driver cannot resize its surface; this needs a display (Xvfb)";
+    }
+    cWindow::Instance().ApplyWindowMode(400, 300);
+    ASSERT_TRUE(renderer->BeginFrame());
+    EXPECT_EQ(renderer->Shader(false), 0u) << "a reset unbinds the stages";
+    EXPECT_EQ(renderer->Shader(true), 0u);
+    renderer->Clear(1, 0, 0, 0, 1, 1, 0);
+    renderer->SetOrthographic(0, 400, 300, 0, -1.0f, 1.0f);
+    program->Bind();
+    program->UploadMatrices();
+    DrawScreen();
+    EXPECT_TRUE(Is(Capture().At(300, 200), 0, 255, 0)) << "bound again, with the constants it kept";
+    renderer->EndFrame();
+}
+
 }  // namespace
