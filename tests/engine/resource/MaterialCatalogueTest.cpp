@@ -96,7 +96,8 @@ TEST_F(MaterialCatalogueTest, RenderStatesTakeTheirValuesDefaultsAndPresets) {
         {"a later entry replaces", R"(<MaterialRS RSName="ZWrite" value="0"/><MaterialRS RSName="ZWrite" value="1"/>)",
          {{9, 1}}},
         {"alpha blending", R"(<MaterialRS RSName="AlphaBlending"/>)", {{7, 1}, {10, 5}, {11, 6}, {12, 1}}},
-        {"additive blending", R"(<MaterialRS RSName="AdditiveBlending" value="1"/>)", {{7, 1}, {10, 5}, {11, 2}, {12, 1}}},
+        {"additive blending", R"(<MaterialRS RSName="AdditiveBlending" value="1"/>)",
+         {{7, 1}, {10, 5}, {11, 2}, {12, 1}}},
         {"a preset switched off after another",
          R"(<MaterialRS RSName="AdditiveBlending" value="1"/><MaterialRS RSName="AlphaBlending" value="0"/>)",
          {{7, 0}, {10, 2}, {11, 1}, {12, 1}}},
@@ -166,7 +167,8 @@ TEST_F(MaterialCatalogueTest, AShaderElementGivesAProgramWithTheLastParamsSwitch
 }
 
 TEST_F(MaterialCatalogueTest, AShaderWithoutFileNamesGivesNoProgram) {
-    ASSERT_TRUE(Load(R"(<Material name="Plain"><Shader pathdir="./"><ShaderParams WVPMatrix="1"/></Shader></Material>)"));
+    ASSERT_TRUE(
+        Load(R"(<Material name="Plain"><Shader pathdir="./"><ShaderParams WVPMatrix="1"/></Shader></Material>)"));
     EXPECT_EQ(materials.Find("Plain")->Program(), nullptr);
     EXPECT_EQ(shaders.LiveStageCount(), 0u);
 }

@@ -55,7 +55,8 @@ protected:
 
     iGPUProgram* GiveProgram() {
         const std::string directory = dir.Path().string() + "/";
-        iGPUProgram* program = shaders.CreateShaderProgram("lit.shader", directory, "VS", "lit.shader", directory, "PS");
+        iGPUProgram* program =
+            shaders.CreateShaderProgram("lit.shader", directory, "VS", "lit.shader", directory, "PS");
         material->SetProgram(program, &shaders);
         return program;
     }

@@ -38,7 +38,8 @@ TEST_F(ShadowMaterialsTest, BothMaterialsGetTheirProgramsWithWorldAndCombinedMat
         const char* material;
         const char* file;
     };
-    for (const Case& c : {Case{"ShadowPreprocessMat", "shadow_preprocess.shader"}, Case{"ShadowMat", "light_shadow.shader"}}) {
+    const Case cases[] = {{"ShadowPreprocessMat", "shadow_preprocess.shader"}, {"ShadowMat", "light_shadow.shader"}};
+    for (const Case& c : cases) {
         cMaterial* material = materials.Find(c.material);
         ASSERT_NE(material, nullptr) << c.material;
         EXPECT_EQ(material->RefCount(), 1);

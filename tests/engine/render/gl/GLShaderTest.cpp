@@ -267,8 +267,8 @@ TEST_F(GLShaderTest, ABrokenStageIsReportedAndDrawingGoesOnWithoutIt) {
         shaders->CreateShaderProgram("absent.shader", directory, "ProbeVS", "", directory, "ProbePS");
     EXPECT_FALSE(missing->VertexStage()->IsCompiled());
     EXPECT_EQ(missing->PixelStage(), nullptr);
-    EXPECT_NE(EngineLog().find("Error: the vertex shader " + directory + "absent.shader (entry ProbeVS) does not compile: "
-                               "the file cannot be read"),
+    EXPECT_NE(EngineLog().find("Error: the vertex shader " + directory +
+                               "absent.shader (entry ProbeVS) does not compile: the file cannot be read"),
               std::string::npos);
 
     // The pixel kind stays unbound and the built-in program draws: white where nothing else would.
@@ -287,8 +287,8 @@ TEST_F(GLShaderTest, ABrokenStageIsReportedAndDrawingGoesOnWithoutIt) {
 TEST_F(GLShaderTest, TwoMaterialsNamingOneFileOwnTheirStages) {
     dir.Write("probe.shader", kProbeShader);
     const std::string directory = dir.Path().string() + "/";
-    const std::string shader = "<Shader vsfilename=\"probe.shader\" psfilename=\"probe.shader\" pathdir=\"" + directory +
-                               "\" vsstartfunc=\"ProbeVS\" psstartfunc=\"ProbePS\"/>";
+    const std::string shader = "<Shader vsfilename=\"probe.shader\" psfilename=\"probe.shader\" pathdir=\"" +
+                               directory + "\" vsstartfunc=\"ProbeVS\" psstartfunc=\"ProbePS\"/>";
     dir.Write("MaterialData.xml", "<Materials><Material name=\"A\">" + shader + "</Material><Material name=\"B\">" +
                                       shader + "</Material></Materials>");
     materials = std::make_unique<cMaterialManager>();
@@ -457,7 +457,8 @@ TEST_F(ShippedShaderTest, GuiSpritesShowTheirTextureAndFadeWithTheirColourAlpha)
     program->VertexStage()->EnableWVPMatrix(true);
     program->UploadMatrices();
     DrawScreen();
-    EXPECT_TRUE(Is(Capture().At(40, 40), 0xFF, 0xC0, 0x40)) << "the colour defaults to (0, 0, 0, 1): the texture as it is";
+    EXPECT_TRUE(Is(Capture().At(40, 40), 0xFF, 0xC0, 0x40))
+        << "the colour defaults to (0, 0, 0, 1): the texture as it is";
 
     renderer->SetRenderState(RS_Blending, 1);
     renderer->SetRenderState(RS_SourceBlend, 5);
