@@ -17,6 +17,7 @@
 #include "engine/platform/cWindow.h"
 #include "engine/render/cRenderSystem.h"
 #include "engine/render/gl/DeviceLayer.h"
+#include "engine/resource/cResourceSystem.h"
 #include "game/data/cGameData.h"
 #include "game/entities/cGameFactory.h"
 
@@ -130,6 +131,7 @@ void cApplication::ShutDown() {
     Engine::cCollisionManager::Instance().Clear();
     Engine::cPhysicsWorld::Instance().ClearObjects();
     Engine::cSceneManager::Destroy();
+    Engine::cResourceSystem::Destroy();
     Engine::cRenderSystem::Destroy();
     Engine::cWindow::Instance().DestroyMainWindow();
     Engine::cProfileRegistry::Instance().WriteProfileReport();

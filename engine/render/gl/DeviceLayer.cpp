@@ -10,10 +10,20 @@
 #include "engine/render/gl/cGLFontManager.h"
 #include "engine/render/gl/cGLHardwareBufferManager.h"
 #include "engine/render/gl/cGLRenderer.h"
+#include "engine/render/gl/cGLShaderManager.h"
+#include "engine/resource/cNullShaderManager.h"
+#include "engine/resource/cResourceSystem.h"
 
 namespace Engine {
 
 namespace {
+
+// The resource managers over the installed renderer, in start-up order.
+void InstallResourceManagers(std::unique_ptr<iShaderManager> shaders) {
+    cResourceSystem& resources = cResourceSystem::Instance();
+    resources.InstallShaderManager(std::move(shaders));
+    resources.InstallMaterialManager(std::make_unique<cMaterialManager>());
+}
 
 bool CreateNullLayer() {
     auto renderer = std::make_unique<cNullRenderer>();
@@ -23,6 +33,7 @@ bool CreateNullLayer() {
     system.InstallRenderer(std::move(renderer));
     system.InstallBufferManager(std::make_unique<cNullHardwareBufferManager>(device));
     system.InstallFontManager(std::make_unique<cNullFontManager>());
+    InstallResourceManagers(std::make_unique<cNullShaderManager>(device));
     return true;
 }
 
@@ -34,12 +45,15 @@ bool CreateGLLayer(const std::string& font_directory) {
     system.InstallRenderer(std::move(renderer));
     system.InstallBufferManager(std::make_unique<cGLHardwareBufferManager>(device));
     system.InstallFontManager(std::make_unique<cGLFontManager>(device, font_directory));
+    InstallResourceManagers(std::make_unique<cGLShaderManager>(device));
     return true;
 }
 
 }  // namespace
 
 bool CreateDeviceLayer(eDeviceLayer layer, const std::string& font_directory) {
+    // Resources live on the device: they go before a previous layer does.
+    cResourceSystem::Instance().Shutdown();
     return layer == eDeviceLayer::Null ? CreateNullLayer() : CreateGLLayer(font_directory);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Start-up of the device layer: the renderer, then the hardware buffer
-// manager and the font manager over it, installed in cRenderSystem. The
+// manager and the font manager over it, installed in cRenderSystem, and the
+// resource managers of the layer (shaders, materials), installed in
+// cResourceSystem, which shut-down must destroy before cRenderSystem. The
 // OpenGL layer needs the main window made for OpenGL; the null layer needs
 // no GPU at all and is what headless runs use.
 //

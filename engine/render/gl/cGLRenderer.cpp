@@ -54,6 +54,9 @@ void cGLRenderer::Shutdown() {
         Log("Frame " + std::to_string(screenshot_frame) + " was never presented; no screenshot was written");
     }
     built_in.Release();
+    if (pipeline != 0) glDeleteProgramPipelines(1, &pipeline);
+    pipeline = 0;
+    stage_in_pipeline = {};
     glBindVertexArray(0);
     glDeleteVertexArrays(1, &vertex_array);
     vertex_array = 0;
@@ -90,8 +93,18 @@ void cGLRenderer::SetDrawTarget(GLuint framebuffer, int32_t width, int32_t heigh
 }
 
 void cGLRenderer::BindProgram(GLuint program) {
+    stage_in_pipeline = {};
     RecordShader(false, program);
     RecordShader(true, program);
+}
+
+void cGLRenderer::BindStage(bool pixel, GLuint stage_program) {
+    if (pipeline == 0) return;
+    // A linked program bound before holds both stages; it cannot stay as one of them.
+    if (!stage_in_pipeline[pixel ? 0 : 1]) RecordShader(!pixel, 0);
+    glUseProgramStages(pipeline, pixel ? GL_FRAGMENT_SHADER_BIT : GL_VERTEX_SHADER_BIT, stage_program);
+    stage_in_pipeline[pixel ? 1 : 0] = stage_program != 0;
+    RecordShader(pixel, stage_program);
 }
 
 void cGLRenderer::RequestScreenshot(uint32_t frame, const std::string& path) {
@@ -120,6 +133,7 @@ void cGLRenderer::RestoreDeviceState() {
     glBindVertexArray(vertex_array);
     glUseProgram(0);
     current_program = 0;
+    glBindProgramPipeline(pipeline);
     glDisable(GL_SCISSOR_TEST);
     for (int32_t id = 1; id <= kLastRenderStateId; ++id) {
         if (id != RS_TextureMode && RenderState(id) != kUnsetState) DeviceApplyRenderState(id);
@@ -204,7 +218,11 @@ void cGLRenderer::DeviceSetViewport() {
 }
 
 void cGLRenderer::DeviceDraw(int32_t primitive_type, uint32_t first, uint32_t count, bool indexed) {
-    if (Shader(false) == 0) {
+    if (stage_in_pipeline[0] && stage_in_pipeline[1]) {
+        // With no program in use, GL draws with the bound pipeline.
+        if (current_program != 0) glUseProgram(0);
+        current_program = 0;
+    } else if (Shader(false) == 0 || stage_in_pipeline[0] || stage_in_pipeline[1]) {
         built_in.Prepare(*this, Texture(0) != 0 && texture_targets[0] == GL_TEXTURE_2D, current_program);
     } else if (current_program != Shader(false)) {
         current_program = Shader(false);
@@ -228,9 +246,15 @@ void cGLRenderer::DeviceUnbindTexture(uint32_t stage) {
 }
 
 void cGLRenderer::DeviceUnbindShader(bool pixel) {
-    // A GL program holds both stages: dropping either stage drops the program,
-    // and the built-in program draws until a new one is bound.
-    RecordShader(!pixel, 0);
+    if (stage_in_pipeline[pixel ? 1 : 0]) {
+        // A separate stage leaves the pipeline alone; the other stage stays.
+        glUseProgramStages(pipeline, pixel ? GL_FRAGMENT_SHADER_BIT : GL_VERTEX_SHADER_BIT, 0);
+        stage_in_pipeline[pixel ? 1 : 0] = false;
+        return;
+    }
+    // A linked GL program holds both stages: dropping either stage drops the
+    // program, and the built-in program draws until a new one is bound.
+    if (!stage_in_pipeline[pixel ? 0 : 1]) RecordShader(!pixel, 0);
 }
 
 void cGLRenderer::DeviceReadDesktopSize() {
@@ -260,6 +284,10 @@ bool cGLRenderer::CreateDevice() {
     ApplySwapInterval();
     glGenVertexArrays(1, &vertex_array);
     glBindVertexArray(vertex_array);
+    if (epoxy_has_gl_extension("GL_ARB_separate_shader_objects")) {
+        glGenProgramPipelines(1, &pipeline);
+        glBindProgramPipeline(pipeline);
+    }
     if (!built_in.Build()) {
         Log("Could not create the built-in program");
         Shutdown();

@@ -15,6 +15,11 @@
 // the engine gives them; GL counts rows from the bottom, and the renderer
 // converts. A clear covers only the viewport and ignores the write masks.
 //
+// Shader stages are separate program objects (one per stage, as the engine
+// binds vertex and pixel shaders apart) attached to the renderer's program
+// pipeline; a draw uses the pipeline when both a vertex and a pixel stage are
+// bound, and the built-in program otherwise.
+//
 // For test tools it can write one frame, read back before it is presented,
 // as a PNG file.
 
@@ -54,6 +59,10 @@ public:
     void SetDrawTarget(GLuint framebuffer, int32_t width, int32_t height);
     // Draws with a linked program of both stages from now on (0: the built-in program).
     void BindProgram(GLuint program);
+    // Attaches a separable program of one stage to the pipeline (0 detaches it).
+    void BindStage(bool pixel, GLuint stage_program);
+    // True when the driver has separate shader objects, which shader stages need.
+    bool HasStagePipeline() const { return pipeline != 0; }
     // Writes the back buffer of the frame-th presented frame (counted from 1) to a PNG file.
     void RequestScreenshot(uint32_t frame, const std::string& path);
     // The back buffer as RGBA bytes, top row first; false when there is no context.
@@ -96,6 +105,8 @@ private:
     void* context = nullptr;  // SDL_GLContext
     GLuint vertex_array = 0;
     GLuint current_program = 0;
+    GLuint pipeline = 0;
+    std::array<bool, 2> stage_in_pipeline{};  // vertex, pixel
     cGLBuiltInProgram built_in;
     std::array<GLenum, kTextureStages> texture_targets{};
     uint32_t enabled_attributes = 0;
