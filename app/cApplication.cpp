@@ -17,6 +17,7 @@
 #include "engine/platform/cWindow.h"
 #include "engine/render/cRenderSystem.h"
 #include "engine/render/gl/DeviceLayer.h"
+#include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
 #include "game/data/cGameData.h"
 #include "game/entities/cGameFactory.h"
@@ -131,6 +132,7 @@ void cApplication::ShutDown() {
     Engine::cCollisionManager::Instance().Clear();
     Engine::cPhysicsWorld::Instance().ClearObjects();
     Engine::cSceneManager::Destroy();
+    Engine::cAnimationRegistry::Destroy();
     Engine::cResourceSystem::Destroy();
     Engine::cRenderSystem::Destroy();
     Engine::cWindow::Instance().DestroyMainWindow();

@@ -11,7 +11,9 @@
 
 #include "engine/core/Singleton.h"
 #include "engine/resource/cMaterialManager.h"
+#include "engine/resource/cMeshManager.h"
 #include "engine/resource/iShaderManager.h"
+#include "engine/resource/iTextureManager.h"
 
 namespace Engine {
 
@@ -19,6 +21,10 @@ class cResourceSystem : public Singleton<cResourceSystem> {
 public:
     ~cResourceSystem();
 
+    // Takes the texture manager made over the installed renderer.
+    void InstallTextureManager(std::unique_ptr<iTextureManager> manager);
+    // Takes the mesh manager made over the installed hardware buffer manager.
+    void InstallMeshManager(std::unique_ptr<cMeshManager> manager);
     // Takes the shader manager made over the installed renderer.
     void InstallShaderManager(std::unique_ptr<iShaderManager> manager);
     // Takes the material manager; it releases its programs through the installed shader manager.
@@ -26,7 +32,11 @@ public:
     // Destroys the managers, the last installed first.
     void Shutdown();
 
-    // The shader manager, or null when there is none.
+    // The texture manager, or null when there is none.
+    iTextureManager* TextureManager() const { return textures.get(); }
+    // The mesh manager, or null.
+    cMeshManager* MeshManager() const { return meshes.get(); }
+    // The shader manager, or null.
     iShaderManager* ShaderManager() const { return shaders.get(); }
     // The material manager, or null.
     cMaterialManager* MaterialManager() const { return materials.get(); }
@@ -35,6 +45,8 @@ private:
     friend class Singleton<cResourceSystem>;
     cResourceSystem() = default;
 
+    std::unique_ptr<iTextureManager> textures;
+    std::unique_ptr<cMeshManager> meshes;
     std::unique_ptr<iShaderManager> shaders;
     std::unique_ptr<cMaterialManager> materials;
 };

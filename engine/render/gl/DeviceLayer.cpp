@@ -11,16 +11,19 @@
 #include "engine/render/gl/cGLHardwareBufferManager.h"
 #include "engine/render/gl/cGLRenderer.h"
 #include "engine/render/gl/cGLShaderManager.h"
+#include "engine/render/gl/cGLTextureManager.h"
 #include "engine/resource/cNullShaderManager.h"
+#include "engine/resource/cNullTextureManager.h"
 #include "engine/resource/cResourceSystem.h"
 
 namespace Engine {
 
 namespace {
 
-// The resource managers over the installed renderer, in start-up order.
+// The managers that follow the font manager, over the installed renderer and buffer manager.
 void InstallResourceManagers(std::unique_ptr<iShaderManager> shaders) {
     cResourceSystem& resources = cResourceSystem::Instance();
+    resources.InstallMeshManager(std::make_unique<cMeshManager>(*cRenderSystem::Instance().BufferManager()));
     resources.InstallShaderManager(std::move(shaders));
     resources.InstallMaterialManager(std::make_unique<cMaterialManager>());
 }
@@ -32,6 +35,7 @@ bool CreateNullLayer() {
     cRenderSystem& system = cRenderSystem::Instance();
     system.InstallRenderer(std::move(renderer));
     system.InstallBufferManager(std::make_unique<cNullHardwareBufferManager>(device));
+    cResourceSystem::Instance().InstallTextureManager(std::make_unique<cNullTextureManager>(device));
     system.InstallFontManager(std::make_unique<cNullFontManager>());
     InstallResourceManagers(std::make_unique<cNullShaderManager>(device));
     return true;
@@ -44,6 +48,7 @@ bool CreateGLLayer(const std::string& font_directory) {
     cRenderSystem& system = cRenderSystem::Instance();
     system.InstallRenderer(std::move(renderer));
     system.InstallBufferManager(std::make_unique<cGLHardwareBufferManager>(device));
+    cResourceSystem::Instance().InstallTextureManager(std::make_unique<cGLTextureManager>(device));
     system.InstallFontManager(std::make_unique<cGLFontManager>(device, font_directory));
     InstallResourceManagers(std::make_unique<cGLShaderManager>(device));
     return true;
