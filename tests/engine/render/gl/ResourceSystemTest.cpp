@@ -14,8 +14,10 @@
 #include "engine/render/cRenderSystem.h"
 #include "engine/render/gl/DeviceLayer.h"
 #include "engine/render/gl/cGLShaderManager.h"
+#include "engine/render/gl/cGLTextureManager.h"
 #include "engine/resource/ShadowMaterials.h"
 #include "engine/resource/cNullShaderManager.h"
+#include "engine/resource/cNullTextureManager.h"
 #include "engine/resource/cResourceSystem.h"
 #include "engine/resource/iGPUProgram.h"
 #include "tests/support/TempDir.h"
@@ -64,9 +66,12 @@ protected:
     TestSupport::ScopedWorkingDirectory cwd{dir.Path()};
 };
 
-TEST_F(ResourceSystemTest, TheNullLayerInstallsNullShadersAndMaterials) {
+TEST_F(ResourceSystemTest, TheNullLayerInstallsEveryManagerOverTheNullDevice) {
     ASSERT_TRUE(CreateDeviceLayer(eDeviceLayer::Null));
     cResourceSystem& resources = cResourceSystem::Instance();
+    EXPECT_NE(dynamic_cast<cNullTextureManager*>(resources.TextureManager()), nullptr);
+    ASSERT_NE(resources.MeshManager(), nullptr);
+    EXPECT_NE(resources.MeshManager()->CreateSpriteQuad("quad", 1, 1), nullptr) << "buffers from the null device";
     ASSERT_NE(dynamic_cast<cNullShaderManager*>(resources.ShaderManager()), nullptr);
     ASSERT_NE(resources.MaterialManager(), nullptr);
     EXPECT_TRUE(CreateShadowMaterials(*resources.MaterialManager(), *resources.ShaderManager(), shipped));
@@ -98,6 +103,9 @@ TEST_F(ResourceSystemTest, TheOpenGLLayerInstallsGLShadersThatCompileTheShippedS
         GTEST_SKIP() << "no OpenGL 3.3 context";
     }
     cResourceSystem& resources = cResourceSystem::Instance();
+    EXPECT_NE(dynamic_cast<cGLTextureManager*>(resources.TextureManager()), nullptr);
+    ASSERT_NE(resources.MeshManager(), nullptr);
+    EXPECT_NE(resources.MeshManager()->CreateSpriteQuad("quad", 1, 1), nullptr);
     ASSERT_NE(dynamic_cast<cGLShaderManager*>(resources.ShaderManager()), nullptr);
     EXPECT_TRUE(CreateShadowMaterials(*resources.MaterialManager(), *resources.ShaderManager(), shipped))
         << TestSupport::ReadFile(dir.File("Engine.log"));
