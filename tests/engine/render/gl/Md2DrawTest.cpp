@@ -125,4 +125,25 @@ TEST_F(Md2DrawTest, AModelHalfWayBetweenTwoKeyframesIsDrawnHalfWay) {
     cAnimationRegistry::Instance().GiveBackModelSet(set);
 }
 
+TEST_F(Md2DrawTest, AMeshStaysDrawableAcrossADisplayModeChange) {
+    if (std::string(SDL_GetCurrentVideoDriver()) != "x11") {
+        GTEST_SKIP() << "the offscreen driver cannot resize its surface; this needs a display (Xvfb)";
+    }
+    cMesh* mesh = meshes->LoadMesh("slide", "slide.md2", dir.Path().string() + "/", Vector4(), AABB(), true, true);
+    ASSERT_NE(mesh, nullptr) << EngineLog();
+    cModelAnimationSet* set = cAnimationRegistry::Instance().TakeModelSet();
+    set->AttachModel(this, mesh);
+    set->AddAnimation("slide", 0, 1);
+    cWindow::Instance().ApplyWindowMode(400, 300);
+    const Frame frame = DrawAt(*set, *mesh);
+    ASSERT_EQ(renderer->GetPresentation().width, 400);
+    ASSERT_EQ(frame.width, 400);
+    const auto at = [&](float x, float y) {
+        return frame.At(static_cast<int32_t>((x + 1) / 2 * 400), static_cast<int32_t>((1 - y) / 2 * 300));
+    };
+    EXPECT_TRUE(Lit(at(-0.75f, -0.15f))) << "drawn from the same buffers after the reset";
+    EXPECT_FALSE(Lit(at(0.25f, -0.15f)));
+    cAnimationRegistry::Instance().GiveBackModelSet(set);
+}
+
 }  // namespace
