@@ -7,8 +7,9 @@
 #
 # brambleby_test(<target> [DEPS <targets...>])
 #   A GoogleTest executable of every .cpp in the calling folder, registered
-#   with CTest test by test and run from the build folder. A folder without
-#   tests adds nothing.
+#   with CTest test by test and run from the build folder, with the variables
+#   of BRAMBLEBY_TEST_ENVIRONMENT when a special build sets it. A folder
+#   without tests adds nothing.
 
 include(GoogleTest)
 
@@ -38,7 +39,12 @@ function(brambleby_test target)
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} test_support GTest::gtest_main GTest::gmock)
   target_compile_definitions(${target} PRIVATE
     BRAMBLEBY_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set(test_properties)
+  if(BRAMBLEBY_TEST_ENVIRONMENT)
+    set(test_properties PROPERTIES ENVIRONMENT "${BRAMBLEBY_TEST_ENVIRONMENT}")
+  endif()
   gtest_discover_tests(${target}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    DISCOVERY_TIMEOUT 30)
+    DISCOVERY_TIMEOUT 30
+    ${test_properties})
 endfunction()

@@ -7,6 +7,7 @@
 
 #include <memory>  // std::make_unique for each trigger
 
+#include "engine/entity/MemberCall.h"
 #include "engine/entity/cTriggerTemplate.h"
 #include "engine/entity/iState.h"
 
@@ -32,7 +33,7 @@ public:
     void PreEnter() override { Call(pre_enter); }
     void Enter() override { Call(enter); }
     void Update(float dt) override {
-        if (update != nullptr) (owner->*update)(dt);
+        if (update != nullptr) CallMember(owner, update, dt);
     }
     void Exit() override { Call(exit); }
     void PostExit() override { Call(post_exit); }
@@ -48,7 +49,7 @@ public:
 
 private:
     void Call(Action action) {
-        if (action != nullptr) (owner->*action)();
+        if (action != nullptr) CallMember(owner, action);
     }
 
     T* owner;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/entity/MemberCall.h"
 #include "engine/entity/iTrigger.h"
 
 namespace Engine {
@@ -18,7 +19,7 @@ public:
         : iTrigger(target, id), owner(owner_object), condition(query) {}
 
     // The condition's answer; a trigger without owner or condition never fires.
-    bool IsTriggered() override { return owner != nullptr && condition != nullptr && (owner->*condition)(); }
+    bool IsTriggered() override { return owner != nullptr && condition != nullptr && CallMember(owner, condition); }
 
 private:
     T* owner;
