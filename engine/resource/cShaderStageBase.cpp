@@ -1,5 +1,6 @@
 #include "engine/resource/cShaderStageBase.h"
 
+#include <cctype>  // the characters of an entry point
 #include <fstream>
 #include <iostream>  // std::cerr: compile failures also go to standard error
 #include <sstream>
@@ -27,6 +28,16 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
     return true;
 }
 
+// An entry point comes from a catalogue and ends up in the stage's prelude
+// ("#define <entry> main"): only a plain identifier may get that far.
+bool IsIdentifier(const std::string& name) {
+    if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
+    for (char c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    }
+    return true;
+}
+
 // Adds a binding unless the name is bound already: the first binding stays.
 template <typename T>
 void AddBinding(std::map<std::string, const T*>& bindings, const std::string& name, const T* value) {
@@ -47,6 +58,10 @@ bool cShaderStageBase::Compile(const std::string& file, const std::string& direc
     compiled = false;
     constants.clear();
     const std::string path = directory + file;
+    if (!IsIdentifier(entry)) {
+        ReportFailure(path, entry, "the entry point is not a plain name");
+        return false;
+    }
     std::string text;
     if (!ReadWholeFile(path, text)) {
         ReportFailure(path, entry, "the file cannot be read");

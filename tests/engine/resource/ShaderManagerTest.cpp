@@ -157,6 +157,20 @@ TEST_F(ShaderManagerTest, AMissingEntryPointOrFileIsReportedAndTheStageStaysUnbo
     EXPECT_EQ(shaders.GetCurrentVertexStage(), program->VertexStage());
 }
 
+TEST_F(ShaderManagerTest, AnEntryPointThatIsNotAPlainNameIsRefused) {
+    const std::string directory = dir.Path().string() + "/";
+    for (const char* entry : {"", "V(S", "VS\n#error", "9VS", "VS PS", "V*"}) {
+        iGPUProgram* program = shaders.CreateShaderProgram("staged.shader", directory, entry, "", "", "");
+        EXPECT_FALSE(program->VertexStage()->IsCompiled()) << "entry \"" << entry << "\"";
+        shaders.ReleaseProgram(program);
+    }
+    const std::string log = TestSupport::ReadFile(dir.File("Engine.log"));
+    EXPECT_NE(log.find("(entry V(S) does not compile: the entry point is not a plain name"), std::string::npos) << log;
+    iGPUProgram* plain = shaders.CreateShaderProgram("staged.shader", directory, "VS", "", "", "");
+    EXPECT_TRUE(plain->VertexStage()->IsCompiled());
+    shaders.ReleaseProgram(plain);
+}
+
 TEST_F(ShaderManagerTest, AProgramWithOneStageBindsItAndUnbindsTheOtherKind) {
     const std::string directory = dir.Path().string() + "/";
     iGPUProgram* program = shaders.CreateShaderProgram("staged.shader", directory, "VS", "", directory, "");
