@@ -60,7 +60,8 @@ bool LoadMaterialCatalogue(const std::string& directory, const std::string& file
     for (auto* element = root->FirstChildElement("Material"); element != nullptr;
          element = element->NextSiblingElement("Material")) {
         const std::string name = ReadString(element, "name", "Nomat");
-        if (name == "Nomat") continue;
+        // An empty name could never be looked up again: it is skipped like "Nomat".
+        if (name == "Nomat" || name.empty()) continue;
         cMaterial* material = materials.GetMaterial(name);
         ReadRenderStates(element, *material);
         const tinyxml2::XMLElement* shader = element->FirstChildElement("Shader");

@@ -121,7 +121,7 @@ TEST_F(MaterialCatalogueTest, RenderStatesTakeTheirValuesDefaultsAndPresets) {
 
 TEST_F(MaterialCatalogueTest, UnnamedMaterialsAreSkippedAndAMissingFileLoadsNothing) {
     ASSERT_TRUE(Load(R"(<Material><MaterialRS RSName="Culling"/></Material><Material name="Nomat"/>
-                        <Material name="Real"/>)"));
+                        <Material name=""><MaterialRS RSName="Culling"/></Material><Material name="Real"/>)"));
     EXPECT_EQ(materials.Registry().size(), 1u);
     EXPECT_NE(materials.Find("Real"), nullptr);
 
