@@ -7,14 +7,19 @@
 // and format index TF_RGB8, the others TF_ARGB8.
 //
 // A file that cannot be read or decoded gives the Engine log line
-// "Error: <path> : format not supported." and false. A "\" in the path is
-// read as "/".
+// "Error: <path> : format not supported." and false. A header that declares
+// a side longer than kMaxImageSide is refused before decoding, with the line
+// "Error: <path> : image too large (<width> x <height>).". A "\" in the path
+// is read as "/".
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace Engine {
+
+// The longest side of a picture or texture the engine makes.
+constexpr int32_t kMaxImageSide = 16384;
 
 struct DecodedImage {
     std::vector<uint8_t> pixels;

@@ -14,9 +14,6 @@
 namespace Engine {
 namespace {
 
-// No device makes textures larger than this on a side; bigger requests are
-// refused before their byte counts could overflow.
-constexpr int32_t kMaxTextureSide = 16384;
 constexpr int32_t kCubeFaces = 6;
 // Face file suffixes in the device's face order +X, -X, +Y, -Y, +Z, -Z.
 constexpr const char* kCubeFaceSuffixes[kCubeFaces] = {"_rt", "_lf", "_up", "_dn", "_fr", "_bk"};
@@ -36,7 +33,7 @@ bool IsLoadedType(const std::string& type) { return type == "diffuse" || type ==
 std::string RefusalOf(const std::string& name, int32_t type, int32_t width, int32_t height, int32_t format) {
     if (name.empty()) return "a texture needs a name";
     if (!IsTextureType(type)) return "texture type " + std::to_string(type) + " does not exist";
-    if (width <= 0 || height <= 0 || width > kMaxTextureSide || height > kMaxTextureSide) {
+    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide) {
         return "a texture cannot be " + std::to_string(width) + " x " + std::to_string(height) + " texels";
     }
     if (type != TT_DepthSurface && !IsTextureFormat(format)) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "engine/core/cLog.h"
+#include "engine/resource/ImageHeader.h"
 #include "engine/resource/eTextureFormat.h"
 #include "tests/engine/resource/TestImages.h"
 #include "tests/support/TempDir.h"
@@ -72,6 +73,58 @@ TEST_F(ImageFileTest, AnUnreadableFileIsLoggedAndRefused) {
         EXPECT_NE(EngineLog().find("Error: " + path + " : format not supported.\n"), std::string::npos) << name;
         EXPECT_TRUE(image.pixels.empty());
     }
+}
+
+// The first bytes of a file of each format whose header declares width x height.
+std::string HeaderOnly(const std::string& format, uint32_t width, uint32_t height) {
+    auto little = [](uint32_t value, int count) {
+        std::string bytes;
+        for (int i = 0; i < count; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    auto big = [](uint32_t value, int count) {
+        std::string bytes;
+        for (int i = count - 1; i >= 0; --i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    if (format == "png") return std::string("\x89PNG\r\n\x1a\n", 8) + big(13, 4) + "IHDR" + big(width, 4) + big(height, 4);
+    if (format == "bmp") return "BM" + little(0, 12) + little(40, 4) + little(width, 4) + little(height, 4) + little(0, 8);
+    if (format == "jpg") {  // an APP0 segment of 16 bytes, then the frame header
+        return std::string("\xFF\xD8\xFF\xE0", 4) + big(16, 2) + std::string(14, 'J') +
+               std::string("\xFF\xC0", 2) + big(17, 2) + '\x08' + big(height, 2) + big(width, 2) + std::string(10, '\0');
+    }
+    return std::string(12, '\0') + little(width, 2) + little(height, 2) + little(24, 2);  // tga
+}
+
+TEST_F(ImageFileTest, HeadersDeclaringHugePicturesAreRefusedBeforeDecoding) {
+    for (const std::string format : {"png", "bmp", "jpg", "tga"}) {
+        const std::string path = dir.Write("huge." + format, HeaderOnly(format, 40000, 3));
+        int32_t width = 0, height = 0;
+        ASSERT_TRUE(PeekImageSize(path, width, height)) << format;
+        EXPECT_EQ(width, 40000) << format;
+        EXPECT_EQ(height, 3) << format;
+        DecodedImage image;
+        EXPECT_FALSE(ReadImageFile(path, image)) << format;
+        EXPECT_NE(EngineLog().find("Error: " + path + " : image too large (40000 x 3).\n"), std::string::npos) << format;
+    }
+}
+
+TEST_F(ImageFileTest, TheHeaderSizeOfARealPictureIsItsSize) {
+    ASSERT_TRUE(TestImages::WritePng(dir.File("a.png"), 5, 3, true));
+    ASSERT_TRUE(TestImages::WriteTga24(dir.File("b.tga"), 4, 2));
+    ASSERT_TRUE(TestImages::WriteBmp8(dir.File("c.bmp"), 3, 6));
+    const struct {
+        const char* file;
+        int32_t width, height;
+    } cases[] = {{"a.png", 5, 3}, {"b.tga", 4, 2}, {"c.bmp", 3, 6}};
+    for (const auto& c : cases) {
+        int32_t width = 0, height = 0;
+        ASSERT_TRUE(PeekImageSize(dir.File(c.file), width, height)) << c.file;
+        EXPECT_EQ(width, c.width) << c.file;
+        EXPECT_EQ(height, c.height) << c.file;
+    }
+    int32_t width = 0, height = 0;
+    EXPECT_FALSE(PeekImageSize(dir.Write("notes.txt", "plain text, no picture"), width, height));
 }
 
 }  // namespace
