@@ -17,12 +17,17 @@ constexpr std::size_t kAlphaByte = 3;  // in B, G, R, A order
 
 void ReportUnsupported(const std::string& path) { LogError(path + " : format not supported."); }
 
-// Whether the header declares a picture the engine would refuse anyway; says so in the log.
-bool DeclaresTooLarge(const std::string& path) {
+// Whether the header is one of the four formats and declares a size the
+// engine takes; says why not in the log.
+bool HeaderIsAcceptable(const std::string& path) {
     int32_t width = 0, height = 0;
-    if (!PeekImageSize(path, width, height) || (width <= kMaxImageSide && height <= kMaxImageSide)) return false;
+    if (!PeekImageSize(path, width, height)) {
+        ReportUnsupported(path);
+        return false;
+    }
+    if (width <= kMaxImageSide && height <= kMaxImageSide) return true;
     LogError(path + " : image too large (" + std::to_string(width) + " x " + std::to_string(height) + ").");
-    return true;
+    return false;
 }
 
 // Whether the picture carries transparency: an alpha channel or a colour key.
@@ -46,7 +51,7 @@ void CopyRowsBottomUp(SDL_Surface* bgra, DecodedImage& image) {
 bool ReadImageFile(const std::string& path, DecodedImage& image) {
     std::string file_path = path;
     std::replace(file_path.begin(), file_path.end(), '\\', '/');
-    if (DeclaresTooLarge(file_path)) return false;
+    if (!HeaderIsAcceptable(file_path)) return false;
     SDL_Surface* decoded = IMG_Load(file_path.c_str());
     if (decoded == nullptr) {
         ReportUnsupported(file_path);

@@ -6,8 +6,8 @@
 // those without alpha (and without a transparent colour key) get alpha 255
 // and format index TF_RGB8, the others TF_ARGB8.
 //
-// A file that cannot be read or decoded gives the Engine log line
-// "Error: <path> : format not supported." and false. A header that declares
+// A file that cannot be read or decoded, or is none of those four formats,
+// gives the Engine log line "Error: <path> : format not supported." and false. A header that declares
 // a side longer than kMaxImageSide is refused before decoding, with the line
 // "Error: <path> : image too large (<width> x <height>).". A "\" in the path
 // is read as "/".

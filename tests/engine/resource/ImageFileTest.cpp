@@ -66,7 +66,8 @@ TEST_F(ImageFileTest, BackslashesInThePathReadAsSlashes) {
 
 TEST_F(ImageFileTest, AnUnreadableFileIsLoggedAndRefused) {
     dir.Write("garbage.png", "this is not a picture");
-    for (const std::string name : {"garbage.png", "missing.tga"}) {
+    dir.Write("drawing.png", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"4\"/>");
+    for (const std::string name : {"garbage.png", "missing.tga", "drawing.png"}) {
         DecodedImage image;
         const std::string path = dir.File(name);
         EXPECT_FALSE(ReadImageFile(path, image)) << name;
