@@ -78,3 +78,35 @@ def write(path, *args, **kwargs):
     with open(path, "w", newline="\n") as f:
         f.write(text)
     return text
+
+
+def decode(text):
+    """Reads back a file this module wrote: (positions, normals, texcoords, faces, texture)."""
+    import re
+
+    def block(start_pattern, text_from):
+        match = re.search(start_pattern, text_from)
+        if match is None:
+            raise ValueError("no %s block" % start_pattern)
+        return text_from[match.end():]
+
+    def vectors(body, width):
+        count = int(re.match(r"\s*(\d+);", body).group(1))
+        numbers = re.findall(r"-?\d+\.\d+", body)[:count * width]
+        if len(numbers) != count * width:
+            raise ValueError("a vector list is cut short")
+        rows = [tuple(float(n) for n in numbers[i:i + width]) for i in range(0, len(numbers), width)]
+        return rows, body
+
+    if not text.startswith("xof 0303txt 0032"):
+        raise ValueError("not a text .X file")
+    mesh = block(r"\bMesh \w+ \{", text)
+    positions, _ = vectors(mesh, 3)
+    after_positions = mesh.split(";;", 1)[1]
+    face_count = int(re.match(r"\s*(\d+);", after_positions).group(1))
+    faces = [tuple(int(i) for i in f.split(","))
+             for f in re.findall(r"3;(\d+,\d+,\d+);", after_positions)[:face_count]]
+    normals, _ = vectors(block(r"MeshNormals \{", mesh), 3)
+    texcoords, _ = vectors(block(r"MeshTextureCoords \{", mesh), 2)
+    texture = re.search(r'TextureFilename \{\s*"([^"]*)";', mesh).group(1)
+    return positions, normals, texcoords, faces, texture
