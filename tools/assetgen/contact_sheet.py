@@ -214,7 +214,7 @@ def main(models_dir, textures_dir, out_png, out_labels):
             bpy.context.view_layer.update()
             lantern_light(scene, figure)
         # The camera looks along -x with +y to the right: the column's place on the picture.
-        labels.append({"name": label, "file": file_name, "x": WIDTH / 2.0 + y / ORTHO_SCALE * WIDTH})
+        labels.append({"name": "%s %s" % (file_name, label) if animation else file_name, "file": file_name, "x": WIDTH / 2.0 + y / ORTHO_SCALE * WIDTH})
     camera(scene)
     render_settings(scene, out_png)
     bpy.ops.render.render(write_still=True)
