@@ -67,10 +67,7 @@ def make_part(name, texture, pieces, pivot=(0, 0, 0), parent=None, shape=None):
     if shape is not None:
         shape(bm)
     bmesh.ops.translate(bm, verts=bm.verts, vec=-Vector(pivot))
-    for face in bm.faces:
-        face.smooth = True
-    mesh = bpy.data.meshes.new(name)
-    bm.to_mesh(mesh)
+    mesh = _canonical_mesh(name, bm, uv_layer)
     bm.free()
     obj = bpy.data.objects.new(name, mesh)
     bpy.context.scene.collection.objects.link(obj)
@@ -80,6 +77,39 @@ def make_part(name, texture, pieces, pivot=(0, 0, 0), parent=None, shape=None):
     if parent is not None:
         obj.parent = parent
     return obj
+
+
+def _position_key(co):
+    return (round(co.x, 5), round(co.y, 5), round(co.z, 5))
+
+
+def _canonical_mesh(name, bm, uv_layer):
+    """The bmesh as a mesh whose vertex, face and corner order depend only on the
+    geometry: Blender's primitive operators may order elements differently from run
+    to run, and the files must come out the same bytes every time."""
+    def key(v):
+        neighbours = sorted(_position_key(e.other_vert(v).co) for e in v.link_edges)
+        return (_position_key(v.co), neighbours)
+
+    ordered = sorted(bm.verts, key=key)
+    keys = [key(v) for v in ordered]
+    if any(a == b for a, b in zip(keys, keys[1:])):
+        raise SystemExit("%s: two vertices cannot be told apart; move one" % name)
+    new_index = {v: i for i, v in enumerate(ordered)}
+    faces = []
+    for face in bm.faces:
+        corners = [(new_index[loop.vert], tuple(round(c, 6) for c in loop[uv_layer].uv)) for loop in face.loops]
+        start = min(range(len(corners)), key=lambda i: corners[i][0])
+        faces.append(corners[start:] + corners[:start])
+    faces.sort()
+    mesh = bpy.data.meshes.new(name)
+    mesh.from_pydata([v.co.copy() for v in ordered], [], [[c[0] for c in face] for face in faces])
+    uvs = mesh.uv_layers.new(name="UVMap").data
+    for polygon, face in zip(mesh.polygons, faces):
+        polygon.use_smooth = True
+        for loop_index, corner in zip(polygon.loop_indices, face):
+            uvs[loop_index].uv = corner[1]
+    return mesh
 
 
 def make_root(name):
