@@ -134,7 +134,7 @@ def stage(scene):
     moon = bpy.data.objects.new("Moon", bpy.data.lights.new("Moon", "SUN"))
     moon.data.energy = 2.2
     moon.data.color = (0.62, 0.7, 1.0)
-    moon.rotation_euler = (math.radians(40), math.radians(-25), math.radians(20))
+    moon.rotation_euler = (math.radians(10), math.radians(52), math.radians(-28))
     scene.collection.objects.link(moon)
     fill = bpy.data.objects.new("Fill", bpy.data.lights.new("Fill", "SUN"))
     fill.data.energy = 0.6
