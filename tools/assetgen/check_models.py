@@ -4,7 +4,7 @@ Usage: /usr/bin/python3 check_models.py GAMEDATA_DIR
 MD2: header, section bounds, vertex and triangle limits, frame names (at most
 15 characters), the animation names the game plays, skin size equal to the
 texture's size.  .X: parses back with matching counts.  Textures: power-of-two
-squares of 256 or 512.  Exits non-zero with one line per fault.
+squares of 256 or 512 that read the same upside down.  Exits non-zero with one line per fault.
 """
 
 import os
@@ -21,8 +21,13 @@ import x_writer  # noqa: E402
 def check_texture(path):
     with Image.open(path) as image:
         width, height = image.size
+        pixels = list(image.convert("RGB").getdata())
     if width != height or width not in (256, 512):
         return ["%s is %dx%d, not a 256 or 512 square" % (path, width, height)], (width, height)
+    rows = [pixels[y * width:(y + 1) * width] for y in range(height)]
+    if rows != rows[::-1]:
+        # Every cell has its upside-down copy, so either row order of the renderer finds it.
+        return ["%s is not the same upside down" % path], (width, height)
     return [], (width, height)
 
 

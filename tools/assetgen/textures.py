@@ -147,21 +147,24 @@ RECIPES = {
 
 
 def paint_texture(name):
-    size, cells = atlas.TEXTURES[name]
-    step = size // atlas.GRID
+    size, grid, cells = atlas.TEXTURES[name]
+    step = size // grid
     # Unused cells take a neutral mid-tone so a stray texture coordinate is visible but not garish.
     canvas = np.full((size, size, 3), 0.35, np.float32)
     for index, cell in enumerate(sorted(cells)):
-        x0, y0, x1, y1 = atlas.cell_pixels(name, cell)
         seed = 1000 + 97 * index + sum(map(ord, name))
-        canvas[y0:y1, x0:x1] = swatch(step, RECIPES[name][cell], seed)
+        painted_cell = swatch(step, RECIPES[name][cell], seed)
+        x0, y0, x1, y1 = atlas.cell_pixels(name, cell)
+        canvas[y0:y1, x0:x1] = painted_cell
+        x0, y0, x1, y1 = atlas.cell_pixels(name, cell, mirrored=True)
+        canvas[y0:y1, x0:x1] = painted_cell[::-1]
     return to_image(canvas)
 
 
 def main(out_dir):
     os.makedirs(out_dir, exist_ok=True)
     for name in sorted(atlas.TEXTURES):
-        missing = set(atlas.TEXTURES[name][1]) - set(RECIPES[name])
+        missing = set(atlas.TEXTURES[name][2]) - set(RECIPES[name])
         if missing:
             raise SystemExit("texture %s has cells without a recipe: %s" % (name, sorted(missing)))
         path = os.path.join(out_dir, name + ".png")
