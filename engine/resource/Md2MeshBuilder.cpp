@@ -71,8 +71,11 @@ private:
         return Vector3{local.x, local.z, -local.y} * scale;
     }
 
+    // The table's outward normal turned by the same axis change as the
+    // positions, so that surfaces are lit from the side they face.
     Vector3 Normal(uint32_t frame, uint16_t index) const {
-        return -Md2Normal(model.Frames()[frame].vertices[index].normal);
+        const Vector3 n = Md2Normal(model.Frames()[frame].vertices[index].normal);
+        return Vector3{n.x, n.z, -n.y};
     }
 
     void Append(const Vector3& v) {

@@ -30,6 +30,12 @@ Vector3 WrittenPosition(uint32_t v, uint32_t f, float frame_scale = 1.0f, float 
     return {x, z, -y};
 }
 
+// Table entry n turned into engine axes, as positions are.
+Vector3 TurnedNormal(uint32_t n) {
+    const Vector3 table = Md2Normal(n);
+    return {table.x, table.z, -table.y};
+}
+
 Vector3 At(const std::vector<float>& floats, uint32_t vertex, uint32_t offset) {
     const float* p = &floats[vertex * kFloatsPerVertex + offset];
     return {p[0], p[1], p[2]};
@@ -108,11 +114,28 @@ TEST_F(MeshTest, VerticesHoldBothFramesInTheFiftySixByteLayout) {
     // Corner 4 is triangle 1's second corner: vertex (1 + 1) mod 6 = 2, texture coordinate 2.
     const uint32_t corner = 4, vertex = 2;
     EXPECT_EQ(At(floats, corner, 0), WrittenPosition(vertex, 0, 0.5f, -3.0f) * 2.0f);
-    EXPECT_EQ(At(floats, corner, 3), -Md2Normal(vertex % 162));
+    EXPECT_EQ(At(floats, corner, 3), TurnedNormal(vertex % 162));
     EXPECT_FLOAT_EQ(floats[corner * kFloatsPerVertex + 6], 4.0f / 64.0f);
     EXPECT_FLOAT_EQ(floats[corner * kFloatsPerVertex + 7], 6.0f / 32.0f);
     EXPECT_EQ(At(floats, corner, 8), WrittenPosition(vertex, 1, 0.5f, -3.0f) * 2.0f);
-    EXPECT_EQ(At(floats, corner, 11), -Md2Normal(vertex + 1));
+    EXPECT_EQ(At(floats, corner, 11), TurnedNormal(vertex + 1));
+}
+
+TEST_F(MeshTest, NormalsTurnWithTheModelSoThatUpStaysUp) {
+    // Vertex v of frame 0 has table entry v; triangle t starts at vertex t, so corner 3v shows vertex v.
+    Md2Description d;
+    d.vertexCount = 60;
+    d.triangleCount = 60;
+    d.frameNames = {"a1", "a2"};
+    const std::vector<float> floats = Floats(LoadMd2("m", d)->FramePairs()[0]);
+    const struct {
+        uint32_t entry;
+        Vector3 engine_normal;
+        const char* label;
+    } cases[] = {{5, {0, 1, 0}, "the file's +z is the engine's up"},
+                 {52, {1, 0, 0}, "+x stays +x"},
+                 {32, {0, 0, -1}, "the file's +y faces the engine's -z"}};
+    for (const auto& c : cases) EXPECT_EQ(At(floats, 3 * c.entry, 3), c.engine_normal) << c.label;
 }
 
 TEST_F(MeshTest, PrimitiveCountOfAHundredTrianglesIsAHundred) {
