@@ -78,7 +78,7 @@ TEST_F(ImageFileTest, AnUnreadableFileIsLoggedAndRefused) {
 
 // The first bytes of a file of each format whose header declares width x height.
 std::string HeaderOnly(const std::string& format, uint32_t width, uint32_t height) {
-    auto little = [](uint32_t value, int count) {
+    auto little = [](uint32_t value, int count) {  // count is at most 4
         std::string bytes;
         for (int i = 0; i < count; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
         return bytes;
@@ -89,7 +89,7 @@ std::string HeaderOnly(const std::string& format, uint32_t width, uint32_t heigh
         return bytes;
     };
     if (format == "png") return std::string("\x89PNG\r\n\x1a\n", 8) + big(13, 4) + "IHDR" + big(width, 4) + big(height, 4);
-    if (format == "bmp") return "BM" + little(0, 12) + little(40, 4) + little(width, 4) + little(height, 4) + little(0, 8);
+    if (format == "bmp") return "BM" + std::string(12, '\0') + little(40, 4) + little(width, 4) + little(height, 4) + std::string(8, '\0');
     if (format == "jpg") {  // an APP0 segment of 16 bytes, then the frame header
         return std::string("\xFF\xD8\xFF\xE0", 4) + big(16, 2) + std::string(14, 'J') +
                std::string("\xFF\xC0", 2) + big(17, 2) + '\x08' + big(height, 2) + big(width, 2) + std::string(10, '\0');
