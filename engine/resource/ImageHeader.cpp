@@ -55,6 +55,10 @@ bool PeekJpeg(std::ifstream& file, int32_t& width, int32_t& height) {
     for (int i = 0; i < kMaxJpegSegments; ++i) {
         if (!ReadAt(file, at, segment, 4) || segment[0] != 0xFF) return false;
         const uint8_t marker = segment[1];
+        if (marker == 0xFF) {  // a fill byte before the marker
+            ++at;
+            continue;
+        }
         if (IsFrameMarker(marker)) {
             if (!ReadAt(file, at, segment, 9)) return false;
             height = static_cast<int32_t>(BigEndian(segment + 5, 2));

@@ -3,6 +3,8 @@
 
 #include "engine/resource/ImageFile.h"
 
+#include <SDL.h>
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -126,6 +128,24 @@ TEST_F(ImageFileTest, TheHeaderSizeOfARealPictureIsItsSize) {
     }
     int32_t width = 0, height = 0;
     EXPECT_FALSE(PeekImageSize(dir.Write("notes.txt", "plain text, no picture"), width, height));
+}
+
+TEST_F(ImageFileTest, AJpegFromARealEncoderIsMeasuredAndDecoded) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 7, 5, 24, SDL_PIXELFORMAT_RGB24);
+    ASSERT_NE(surface, nullptr);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 200, 120, 40));
+    const std::string path = dir.File("photo.jpg");
+    const int saved = IMG_SaveJPG(surface, path.c_str(), 90);
+    SDL_FreeSurface(surface);
+    if (saved != 0) GTEST_SKIP() << "this SDL_image writes no JPEG: " << IMG_GetError();
+    int32_t width = 0, height = 0;
+    ASSERT_TRUE(PeekImageSize(path, width, height));
+    EXPECT_EQ(width, 7);
+    EXPECT_EQ(height, 5);
+    DecodedImage image;
+    ASSERT_TRUE(ReadImageFile(path, image)) << EngineLog();
+    EXPECT_EQ(image.width, 7);
+    EXPECT_NEAR(image.pixels[2], 200, 8) << "red, in B, G, R, A order";
 }
 
 }  // namespace
