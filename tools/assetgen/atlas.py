@@ -11,21 +11,22 @@ finds the same colour whether a renderer counts v from the top row of the image
 (the MD2 and .X convention) or from the bottom row (OpenGL's).
 """
 
-# Texture name -> (size in pixels, cells per side, {cell name: (column, row)}), row 0 at the top.
-TEXTURES = {
-    "kid": (512, 8, {
-        "skin": (0, 0), "hair": (1, 0), "cloak": (2, 0), "hood": (3, 0),
-        "trim": (4, 0), "boots": (5, 0), "metal": (6, 0), "glass": (7, 0),
-        "eye": (0, 1), "cheek": (1, 1), "dress": (2, 1),
-    }),
-    "ghost": (256, 4, {
-        "body": (0, 0), "hem": (1, 0), "eye": (2, 0), "mouth": (3, 0),
-        "arm": (0, 1), "blush": (1, 1),
-    }),
-    "candy": (256, 4, {
-        "wrapper": (0, 0), "twist": (1, 0), "stripe": (2, 0),
-    }),
-}
+import importlib
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+GROUPS = ("characters", "props", "scenery")
+
+# Texture name -> (size in pixels, cells per side, {cell name: (column, row)}), row 0 at the top,
+# gathered from the groups' paint modules.
+TEXTURES = {}
+for _group in GROUPS:
+    _module = importlib.import_module("paint_" + _group)
+    for _name, _entry in _module.ATLASES.items():
+        assert _name not in TEXTURES, _name + ": two groups paint this texture"
+        TEXTURES[_name] = _entry
 
 for _name, (_size, _grid, _cells) in TEXTURES.items():
     assert all(row < _grid // 2 for _col, row in _cells.values()), _name + ": a cell outside the top half"

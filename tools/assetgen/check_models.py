@@ -1,6 +1,6 @@
 """Reads every generated model back and refuses what the engine could not use.
 
-Usage: /usr/bin/python3 check_models.py GAMEDATA_DIR
+Usage: /usr/bin/python3 check_models.py GAMEDATA_DIR [GROUP ...]
 MD2: header, section bounds, vertex and triangle limits, frame names (at most
 15 characters), the animation names the game plays, skin size equal to the
 texture's size.  .X: parses back with matching counts.  Textures: power-of-two
@@ -71,31 +71,34 @@ def check_x(path, budget):
     return faults
 
 
-def main(gamedata):
+def check_model(gamedata, entry):
+    model_path = os.path.join(gamedata, "Models", entry.file)
+    texture_path = os.path.join(gamedata, "Textures", manifest.texture_file(entry))
+    missing = ["%s is missing" % path for path in (model_path, texture_path) if not os.path.isfile(path)]
+    if missing:
+        return missing
+    faults, size = check_texture(texture_path)
+    try:
+        if entry.file.endswith(".md2"):
+            faults += check_md2(model_path, entry.animations, entry.budget, size)
+        else:
+            faults += check_x(model_path, entry.budget)
+    except (ValueError, md2_writer.Md2Error) as error:
+        faults.append("%s: %s" % (model_path, error))
+    return faults
+
+
+def main(gamedata, groups):
     faults = []
-    for name, (model, texture, _mesh, _ts, _mat, _prefabs, animations, budget) in sorted(manifest.MODELS.items()):
-        model_path = os.path.join(gamedata, "Models", model)
-        texture_path = os.path.join(gamedata, "Textures", texture)
-        for path in (model_path, texture_path):
-            if not os.path.isfile(path):
-                faults.append("%s is missing" % path)
-        if faults:
-            continue
-        texture_faults, size = check_texture(texture_path)
-        faults += texture_faults
-        try:
-            if model.endswith(".md2"):
-                faults += check_md2(model_path, animations, budget, size)
-            else:
-                faults += check_x(model_path, budget)
-        except (ValueError, md2_writer.Md2Error) as error:
-            faults.append("%s: %s" % (model_path, error))
+    for entry in manifest.MODELS:
+        if not groups or entry.group in groups:
+            faults += check_model(gamedata, entry)
     for fault in faults:
         print("Error: " + fault, file=sys.stderr)
     return 1 if faults else 0
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) < 2:
         raise SystemExit(__doc__)
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], sys.argv[2:]))

@@ -1,12 +1,14 @@
-"""Renders the models as the files hold them, for the contact sheet.
+"""Renders the models as the files hold them, one picture per model, for the
+contact sheet.
 
-Run headless:  blender -b --python contact_sheet.py -- MODELS_DIR TEXTURES_DIR OUT_PNG OUT_LABELS
-Each MD2 is read back with our own reader and shown in the first pose of every
-animation it holds (the engine would show the same frames); the .X props are
-read back the same way.  Cycles on the CPU, no denoiser, fixed seed: the same
-picture every run.  The label file lists each figure's name and its column.
+Run headless:  blender -b --python contact_sheet.py -- MODELS TEXTURES OUT_DIR OUT_LABELS [GROUP ...]
+Each MD2 is read back with our own reader and shown in the first frame of its
+first animation (the pose the engine shows first); the .X props are read back
+the same way.  Each picture frames its model, so the label gives its height.
+Cycles on the CPU, no denoiser, fixed seed: the same pictures every run.
 """
 
+import importlib
 import json
 import math
 import os
@@ -17,21 +19,24 @@ from mathutils import Vector
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atlas  # noqa: E402
+import manifest  # noqa: E402
 import md2_writer  # noqa: E402
 import x_writer  # noqa: E402
 
-WIDTH, HEIGHT = 1280, 560
-ORTHO_SCALE = 13.0
-SPACING = 1.55
+TILE = 320
 
-# (file, animation shown or None for a static prop, frame within it: "first" or "middle" or "last").
-FIGURES = [
-    ("kid.md2", "MirelIdle", "first"), ("kid.md2", "MirelWalk", "middle"), ("kid.md2", "MirelDeath", "last"),
-    ("kid.md2", "MirelFloat", "last"), ("ghost.md2", "GhostWalk", "first"), ("ghost.md2", "GhostOnHit", "middle"),
-    ("ghost.md2", "GhostDeath", "middle"), ("candy.X", None, None),
-]
-EMISSIVE = {"ghost.png": 0.45}  # ghosts glow faintly, as the art direction asks
-GLOWING_CELLS = {"kid.png": ("kid", "glass")}
+
+def glow_table():
+    """Texture file -> {"all": strength} or {"cells": [cell, ...]}, from the groups' GLOW tables:
+    ghosts glow faintly, lamps shine from their glass."""
+    table = {}
+    for group in atlas.GROUPS:
+        for texture, glow in getattr(importlib.import_module("paint_" + group), "GLOW", {}).items():
+            table[texture + ".png"] = (texture, glow)
+    return table
+
+
+GLOW = glow_table()
 
 
 def material(textures_dir, image_name):
@@ -44,11 +49,12 @@ def material(textures_dir, image_name):
     image.interpolation = "Linear"
     links.new(image.outputs["Color"], shader.inputs["Base Color"])
     shader.inputs["Roughness"].default_value = 0.8
-    if image_name in EMISSIVE:
+    texture, glow = GLOW.get(image_name, (None, {}))
+    if "all" in glow:
         links.new(image.outputs["Color"], shader.inputs["Emission"])
-        shader.inputs["Emission Strength"].default_value = EMISSIVE[image_name]
-    if image_name in GLOWING_CELLS:
-        glow_cell(nodes, links, image, shader, GLOWING_CELLS[image_name])
+        shader.inputs["Emission Strength"].default_value = glow["all"]
+    for cell in glow.get("cells", []):
+        glow_cell(nodes, links, image, shader, (texture, cell))
     return mat
 
 
@@ -96,26 +102,24 @@ def mesh_object(name, positions, faces, uvs, mat):
     return obj
 
 
-def md2_figure(path, animation, which, mat):
-    model = md2_writer.decode(open(path, "rb").read())
-    names = [f[0] for f in model["frames"]]
-    first, last = md2_writer.animations(names)[animation]
-    index = {"first": first, "middle": (first + last) // 2, "last": last}[which]
+def md2_figure(path, mat):
+    with open(path, "rb") as f:
+        model = md2_writer.decode(f.read())
     w, h = model["skin_size"]
     faces, uvs = [], []
     for verts, sts in model["triangles"]:
         faces.append(verts)
         uvs.append([(model["texcoords"][s][0] / w, 1.0 - model["texcoords"][s][1] / h) for s in sts])
-    return mesh_object(animation, model["frames"][index][1], faces, uvs, mat), animation
+    return mesh_object(os.path.basename(path), model["frames"][0][1], faces, uvs, mat)
 
 
 def x_figure(path, mat):
-    positions, _normals, texcoords, faces, _texture = x_writer.decode(open(path).read())
+    with open(path) as f:
+        positions, _normals, texcoords, faces, _texture = x_writer.decode(f.read())
     # Back from the engine's upright space (x, z, -y) to Blender's.
     blender = [(x, -z, y) for x, y, z in positions]
     uvs = [[(texcoords[i][0], 1.0 - texcoords[i][1]) for i in face] for face in faces]
-    name = os.path.splitext(os.path.basename(path))[0]
-    return mesh_object(name, blender, faces, uvs, mat), name
+    return mesh_object(os.path.basename(path), blender, faces, uvs, mat)
 
 
 def stage(scene):
@@ -125,7 +129,7 @@ def stage(scene):
     world.node_tree.nodes["Background"].inputs["Strength"].default_value = 1.0
     scene.world = world
     ground = bpy.data.meshes.new("Ground")
-    ground.from_pydata([(-8, -12, 0), (8, -12, 0), (8, 12, 0), (-8, 12, 0)], [], [(0, 1, 2, 3)])
+    ground.from_pydata([(-60, -60, 0), (60, -60, 0), (60, 60, 0), (-60, 60, 0)], [], [(0, 1, 2, 3)])
     ground_mat = bpy.data.materials.new("GroundMat")
     ground_mat.use_nodes = True
     ground_mat.node_tree.nodes["Principled BSDF"].inputs["Base Color"].default_value = (0.06, 0.07, 0.16, 1)
@@ -143,9 +147,9 @@ def stage(scene):
     scene.collection.objects.link(fill)
 
 
-def lantern_light(scene, figure):
-    # Light the scene from wherever the lantern's glass is in this pose.
-    u0, v0, u1, v1 = atlas.cell_rect("kid", "glass")
+def lamp_light(scene, figure, cell):
+    # Light the scene from wherever the lamp's glass is in this pose.
+    u0, v0, u1, v1 = atlas.cell_rect(*cell)
     uvs = figure.data.uv_layers.active.data
     glass = [figure.data.vertices[figure.data.loops[i].vertex_index].co for i in range(len(uvs))
              if u0 <= uvs[i].uv[0] <= u1 and v0 <= uvs[i].uv[1] <= v1]
@@ -155,32 +159,39 @@ def lantern_light(scene, figure):
     light.data.color = (1.0, 0.72, 0.35)
     light.data.shadow_soft_size = 0.05
     light.location = figure.matrix_world @ (centre + Vector((0.12, 0, 0)))
+    light.name = "Lamp"
     scene.collection.objects.link(light)
 
 
-def camera(scene):
+def camera(scene, figure):
+    """An orthographic camera from the game's side, high and to the front, framing the figure."""
+    corners = [figure.matrix_world @ Vector(c) for c in figure.bound_box]
+    low = Vector([min(c[i] for c in corners) for i in range(3)])
+    high = Vector([max(c[i] for c in corners) for i in range(3)])
+    centre = (low + high) / 2.0
+    extent = max(high - low)
     cam = bpy.data.objects.new("Camera", bpy.data.cameras.new("Camera"))
     cam.data.type = "ORTHO"
-    cam.data.ortho_scale = ORTHO_SCALE
-    cam.location = (16, 0, 12.5)
-    direction = Vector((0, 0, 0.9)) - cam.location
-    cam.rotation_euler = direction.to_track_quat("-Z", "Y").to_euler()
+    cam.data.ortho_scale = extent * 1.3
+    cam.data.clip_end = 1000
+    cam.location = centre + Vector((1.0, 0.0, 0.75)).normalized() * (extent * 4 + 5)
+    cam.rotation_euler = (centre - cam.location).to_track_quat("-Z", "Y").to_euler()
     scene.collection.objects.link(cam)
     scene.camera = cam
-    return cam
+    return high.z - low.z
 
 
 def render_settings(scene, out_png):
     scene.render.engine = "CYCLES"
     scene.cycles.device = "CPU"
-    scene.cycles.samples = 64
+    scene.cycles.samples = 24
     scene.cycles.sample_clamp_indirect = 1.5
     scene.cycles.max_bounces = 4
     scene.cycles.use_denoising = False
     scene.cycles.seed = 7
     scene.render.threads_mode = "FIXED"
     scene.render.threads = 2
-    scene.render.resolution_x, scene.render.resolution_y = WIDTH, HEIGHT
+    scene.render.resolution_x, scene.render.resolution_y = TILE, TILE
     scene.render.resolution_percentage = 100
     scene.render.film_transparent = False
     scene.render.image_settings.file_format = "PNG"
@@ -193,37 +204,44 @@ def render_settings(scene, out_png):
     scene.render.filepath = out_png
 
 
-def main(models_dir, textures_dir, out_png, out_labels):
+def render_model(entry, models_dir, textures_dir, out_png):
     bpy.ops.wm.read_factory_settings(use_empty=True)
     scene = bpy.context.scene
     stage(scene)
-    materials, labels = {}, []
-    offset = -(len(FIGURES) - 1) * SPACING / 2.0
-    for column, (file_name, animation, which) in enumerate(FIGURES):
-        path = os.path.join(models_dir, file_name)
-        image = "%s.png" % os.path.splitext(file_name)[0]
-        mat = materials.setdefault(image, material(textures_dir, image))
-        if animation is None:
-            figure, label = x_figure(path, mat)
-        else:
-            figure, label = md2_figure(path, animation, which, mat)
-        y = offset + column * SPACING
-        figure.location = (0, y, 0)
-        figure.rotation_euler = (0, 0, math.radians(20))
-        if file_name == "kid.md2":
-            bpy.context.view_layer.update()
-            lantern_light(scene, figure)
-        # The camera looks along -x with +y to the right: the column's place on the picture.
-        labels.append({"name": "%s %s" % (file_name, label) if animation else file_name, "file": file_name, "x": WIDTH / 2.0 + y / ORTHO_SCALE * WIDTH})
-    camera(scene)
+    mat = material(textures_dir, manifest.texture_file(entry))
+    path = os.path.join(models_dir, entry.file)
+    figure = md2_figure(path, mat) if entry.file.endswith(".md2") else x_figure(path, mat)
+    figure.rotation_euler = (0, 0, math.radians(20))
+    bpy.context.view_layer.update()
+    _texture, glow = GLOW.get(manifest.texture_file(entry), (None, {}))
+    for cell in glow.get("cells", []):
+        lamp_light(scene, figure, (entry.name, cell))
+    height = camera(scene, figure)
     render_settings(scene, out_png)
     bpy.ops.render.render(write_still=True)
+    return height
+
+
+def main(models_dir, textures_dir, out_dir, out_labels, groups):
+    os.makedirs(out_dir, exist_ok=True)
+    labels, missing = [], []
+    for entry in manifest.MODELS:
+        if groups and entry.group not in groups:
+            continue
+        if not os.path.isfile(os.path.join(models_dir, entry.file)):
+            missing.append(entry.file)
+            continue
+        out_png = os.path.join(out_dir, entry.name + ".png")
+        height = render_model(entry, models_dir, textures_dir, out_png)
+        labels.append({"name": entry.file, "picture": out_png, "height": round(height, 2)})
     with open(out_labels, "w") as f:
         json.dump(labels, f, indent=1, sort_keys=True)
+    if missing:
+        raise SystemExit("Error: models not built: " + ", ".join(missing))
 
 
 if __name__ == "__main__":
     args = sys.argv[sys.argv.index("--") + 1:] if "--" in sys.argv else []
-    if len(args) != 4:
-        raise SystemExit("usage: blender -b --python contact_sheet.py -- MODELS TEXTURES OUT_PNG OUT_LABELS")
-    main(*args)
+    if len(args) < 4:
+        raise SystemExit("usage: blender -b --python contact_sheet.py -- MODELS TEXTURES OUT_DIR OUT_LABELS [GROUP ...]")
+    main(args[0], args[1], args[2], args[3], args[4:])

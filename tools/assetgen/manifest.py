@@ -1,19 +1,225 @@
 """The one table of what the generator makes and the names the game looks up.
 
 Every model's file, texture, catalogue names and the animation names its
-entity plays live here; the checker and the catalogue fragments read it, so a
-name cannot drift between a file and its catalogue entry.
+entity plays, every decoration, floor tile, billboard, particle texture set and
+material live here.  The model builders, the texture painter, the checker, the
+catalogue writer and the contact sheet all read this table, so a name cannot
+drift between a file and its catalogue entry.  The game's own list of the names
+it looks up lives in game/data/ContentNames.h; the content test in ./test holds
+the two against each other.
 """
+
+from collections import namedtuple
 
 MODELS_PATH = "./GameData/Models/"
 TEXTURES_PATH = "./GameData/Textures/"
+SHADERS_PATH = "./GameData/Shaders/"
+SKYBOX_DIR = "Game/skybox"        # under GameData/Textures/
+SKYBOX_FILE = "blacksky.tga"      # the face the sky box loads six times; _rt, _lf, ... are the cube faces
+SKYBOX_FACES = ("_rt", "_lf", "_up", "_dn", "_fr", "_bk")
 
-# name: (model file, texture file, mesh name, texture set, material, prefab ids, animations,
-#        triangle budget)
-MODELS = {
-    "kid": ("kid.md2", "kid.png", "KidMesh", "KidTS", "StandardMat", ["kid"],
-            ["MirelIdle", "MirelWalk", "MirelDeath", "MirelFloat"], 1500),
-    "ghost": ("ghost.md2", "ghost.png", "GhostMesh", "GhostTS", "StandardMat", ["BasicEnemy"],
-              ["GhostWalk", "GhostOnHit", "GhostDeath"], 1500),
-    "candy": ("candy.X", "candy.png", "CandyMesh", "CandyTS", "StandardMat", ["Collectable"], [], 600),
-}
+CHARACTER_TRIANGLES = 1500
+PROP_TRIANGLES = 600
+
+# A model: its file (".md2" animated, ".X" static) and texture "<name>.png" are made
+# by the builder of its group; texture set "<Stem>TS"; mesh "<Stem>Mesh".
+#   group:      which builder module makes it (models_<group>.py, paint_<group>.py)
+#   prefabs:    the "PrefabData.xml" ids that show it
+#   animations: exactly the animation names the game plays on it (MD2 only)
+#   material:   the material its prefabs and decorations use
+Model = namedtuple("Model", "name group file stem material prefabs animations budget")
+
+
+def md2(name, group, stem, prefabs, animations, material="StandardMat", budget=CHARACTER_TRIANGLES):
+    return Model(name, group, name + ".md2", stem, material, prefabs, animations, budget)
+
+
+def x(name, group, stem, prefabs=(), material="StandardMat", budget=PROP_TRIANGLES):
+    return Model(name, group, name + ".X", stem, material, list(prefabs), [], budget)
+
+
+GHOST_ANIMATIONS = ["GhostWalk", "GhostOnHit", "GhostDeath"]
+HAMMER_ANIMATIONS = ["BossHammerAni"]
+
+MODELS = [
+    # ---- the kid and the stroke ----
+    md2("kid", "characters", "Kid", ["kid"], ["MirelIdle", "MirelWalk", "MirelDeath", "MirelFloat"]),
+    md2("fairy", "characters", "Fairy", ["Fairy"], ["FRAMEA"], material="FairyMat", budget=PROP_TRIANGLES),
+    # ---- ghosts and special enemies ----
+    md2("ghost", "characters", "Ghost", ["BasicEnemy"], GHOST_ANIMATIONS),
+    md2("ghost_fast", "characters", "GhostFast", ["BasicEnemyFast"], GHOST_ANIMATIONS),
+    md2("ghost_hp", "characters", "GhostHP", ["BasicEnemyHP"], GHOST_ANIMATIONS),
+    md2("doll", "characters", "Doll", ["DollEnemy"], ["DollWalk"]),
+    # The power-up stands in the game as the bomb's model.
+    md2("bomb", "characters", "Bomb", ["BombEnemy"], ["BombWalk"]),
+    md2("magician", "characters", "Magician", ["TeleportEnemy"], ["MagicianWalk"]),
+    md2("jack", "characters", "Jack", ["JackInBox"], ["MukScareKid", "MukOnDeath"]),
+    md2("witch", "characters", "Witch", ["WitchEnemy"],
+        ["JackWalk", "JackClkNHolSt", "JackHolding", "JackRelHolding"]),
+    md2("chaser", "characters", "Chaser", ["ChaserEnemy"], ["ChaserRun"]),
+    md2("drag", "characters", "Drag", ["DragEnemy"], ["DragRoll"]),
+    # ---- the boss ----
+    md2("props", "props", "Boss", ["Boss"], ["BossBody", "BossDie"]),
+    # The boss's two hammers and the ring of health icons around it play the same swing.
+    md2("hammer", "props", "Hammer", ["Swat", "Hammer"], HAMMER_ANIMATIONS, budget=PROP_TRIANGLES),
+    # ---- traps ----
+    md2("spikes", "props", "Spikes", ["SpikeTrap", "StaticSpikeTrap"],
+        ["SpikeDown", "SpikeGUp", "SpikeUp", "SpikeGDown"], budget=PROP_TRIANGLES),
+    x("arrow_trap", "props", "ArrowTrap", ["ArrowTrap"]),
+    x("projectile", "props", "Projectile", ["Projectile"]),
+    x("slow_trap", "props", "SlowTrap", ["BasicTrap"]),
+    x("spawner", "props", "Spawner", ["SpawnEnemy"]),
+    # ---- items, doors and breakables ----
+    x("candy", "characters", "Candy", ["Collectable"]),
+    x("key", "props", "Key", ["Key", "KidKey"]),
+    x("door", "props", "Door", ["Door"]),
+    x("locked_door", "props", "LockedDoor", ["LockedDoor"]),
+    x("crate", "props", "Crate", ["Destructables"]),
+    x("stone_block", "props", "StoneBlock", ["Undestructable"]),
+    # ---- level markers ----
+    x("checkpoint", "props", "CheckPoint", ["CheckPoint"]),
+    x("win_point", "props", "WinPoint", ["WinPoint"]),
+    x("healing_lamp", "props", "HealingLamp", ["HealingLampPost"]),
+    x("stone_wall", "props", "StoneWall", ["NormalWall"]),
+    # ---- scenery (decorations below) ----
+    x("tree_bare", "scenery", "TreeBare"),
+    x("tree_leafy", "scenery", "TreeLeafy"),
+    x("tree_pine", "scenery", "TreePine"),
+    x("bush", "scenery", "Bush"),
+    x("rock", "scenery", "Rock"),
+    x("gravestone", "scenery", "Gravestone"),
+    x("pumpkin", "scenery", "Pumpkin"),
+    x("lamp_post", "scenery", "LampPost"),
+    x("well", "scenery", "Well"),
+    x("cottage_wall", "scenery", "CottageWall"),
+    x("signpost", "scenery", "Signpost"),
+    x("fence", "scenery", "Fence"),
+    x("mushrooms", "scenery", "Mushrooms"),
+    x("stump", "scenery", "Stump"),
+    x("challenge_stone", "scenery", "ChallengeStone"),
+    # One floor tile: the layer builder places a copy of "cubeMesh" on every cell.
+    Model("tile", "scenery", "tile.X", "Tile", "StandardMat", [], [], 48),
+]
+
+# Meshes catalogued under a name the game spells out rather than "<Stem>Mesh".
+MESH_NAMES = {"ghost": "GhostMesh", "tile": "cubeMesh"}
+
+# A decoration: the level's "id", the model it shows, whether the kid bumps into it.
+# Ids beginning with "Tree" are turned to a random yaw by the game.
+Decoration = namedtuple("Decoration", "id model collision")
+DECORATIONS = [
+    Decoration("TreeBare", "tree_bare", True),
+    Decoration("TreeLeafy", "tree_leafy", True),
+    Decoration("TreePine", "tree_pine", True),
+    Decoration("Bush", "bush", False),
+    Decoration("Rock", "rock", True),
+    Decoration("Gravestone", "gravestone", True),
+    Decoration("Pumpkin", "pumpkin", False),
+    Decoration("LampPost", "lamp_post", True),
+    Decoration("Well", "well", True),
+    Decoration("CottageWall", "cottage_wall", True),
+    Decoration("Signpost", "signpost", True),
+    Decoration("Fence", "fence", True),
+    Decoration("Mushrooms", "mushrooms", False),
+    Decoration("Stump", "stump", True),
+    Decoration("ChallengeStone", "challenge_stone", False),
+    # A ghost asleep in the grass: the game tilts every "GhostMesh" decoration.
+    Decoration("SleepingGhost", "ghost", False),
+]
+
+# Floor tiles: index (the cell value of a tile layer), name, painted texture.
+TILE_SIZE = 2
+Tile = namedtuple("Tile", "index name texture")
+TILES = [
+    Tile(1, "Grass", "tile_grass"),
+    Tile(2, "Path", "tile_path"),
+    Tile(3, "Cobbles", "tile_cobbles"),
+    Tile(4, "Planks", "tile_planks"),
+    Tile(5, "DarkSoil", "tile_soil"),
+    Tile(6, "WaterEdge", "tile_water_edge"),
+]
+
+# Billboards: flat glowing quads on the ground or in the air.
+Billboard = namedtuple("Billboard", "name texture texture_set material width height")
+BILLBOARDS = [
+    Billboard("LampGlow", "glow_lamp", "LampGlowTS", "BillboardLampMat", 3.0, 3.0),
+    Billboard("Fireflies", "glow_fireflies", "FirefliesTS", "BillboardLampMat", 2.0, 2.0),
+    Billboard("MoonPool", "glow_moon", "MoonPoolTS", "BillboardLampMat", 4.0, 4.0),
+]
+# The halo over a lit checkpoint and the win point, named by the game.
+HALO = Billboard("HaloEffect", "light_halo", "LightHalo", "BillboardLampMat", 2.5, 2.5)
+
+# Particle systems: the material and texture set of a system share its name.
+# blend: 1 alpha, 2 additive (the systems' own choice; the material follows it).
+Particle = namedtuple("Particle", "name texture blend")
+PARTICLES = [
+    Particle("AuraPTS", "fx_spark", 2),
+    Particle("PoofPTS", "fx_puff", 2),
+    Particle("SlashedPTS", "fx_slash", 1),
+    Particle("SplatterPTS", "fx_splat", 2),
+    Particle("PossessSplatterPTS", "fx_splat_dark", 2),
+    Particle("ExplodePTS", "fx_ring", 2),
+    Particle("SpawnPTS", "fx_swirl", 2),
+    Particle("BossTargetPTS", "fx_target", 2),
+    Particle("CollectPTS", "fx_star", 2),
+    Particle("KeyCollectPTS", "fx_star_gold", 2),
+    Particle("CratePTS", "fx_splinter", 1),
+    Particle("PixieDustPTS", "fx_dust", 2),
+    Particle("RingPTS", "fx_ring", 2),
+    Particle("WalkPTS", "fx_dirt", 1),
+    Particle("LockedDoorPTS", "fx_lock", 1),
+    Particle("KeyPTS", "fx_key", 1),
+    Particle("Effect_Fog", "fx_fog", 2),
+    Particle("Effect_Rain", "fx_rain", 2),
+    Particle("Effect_Splatter", "fx_ripple", 2),
+    Particle("PlayTestPlayer", "fx_marker_warm", 2),
+    Particle("PlayTestEnemy", "fx_marker_cold", 2),
+]
+PARTICLE_TEXTURE_SIZE = 256
+
+
+def model(name):
+    for entry in MODELS:
+        if entry.name == name:
+            return entry
+    raise KeyError(name)
+
+
+def mesh_name(entry):
+    return MESH_NAMES.get(entry.name, entry.stem + "Mesh")
+
+
+def texture_set(entry):
+    return entry.stem + "TS"
+
+
+def texture_file(entry):
+    return entry.name + ".png"
+
+
+def tile_texture_set(tile):
+    return "Tile" + tile.name + "TS"
+
+
+def models_of(group):
+    return [entry for entry in MODELS if entry.group == group]
+
+
+def _check():
+    names = [entry.name for entry in MODELS]
+    assert len(names) == len(set(names)), "a model name appears twice"
+    meshes = [mesh_name(entry) for entry in MODELS]
+    assert len(meshes) == len(set(meshes)), "a mesh name appears twice"
+    prefabs = [p for entry in MODELS for p in entry.prefabs]
+    assert len(prefabs) == len(set(prefabs)), "a prefab id appears twice"
+    for deco in DECORATIONS:
+        model(deco.model)
+    for entry in MODELS:
+        assert entry.file.endswith(".md2") == bool(entry.animations), entry.name + ": animations only on MD2"
+        for animation in entry.animations:
+            # Frame names are the animation's name and a frame number, at most 15 characters.
+            assert len(animation) <= 14 and not any(c.isdigit() for c in animation), animation
+    assert len({p.name for p in PARTICLES}) == len(PARTICLES)
+
+
+_check()

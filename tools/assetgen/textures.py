@@ -1,178 +1,43 @@
-"""Paints the models' diffuse textures: a small toolkit of noise, gradients and a
-hand-painted look, then one swatch per atlas cell.  Run with Debian's
-/usr/bin/python3 (numpy, Pillow).  Every random field comes from a fixed seed,
-so the PNGs are the same bytes on every run.
+"""Paints every texture the generator owns: each model's atlas from its group's
+recipes, and the textures the groups paint whole (floor tiles, billboards, the
+light halo, particles, the sky box).  Run with Debian's /usr/bin/python3 (numpy,
+Pillow).  Every random field has a fixed seed: the same bytes on every run.
 
-Usage: textures.py OUTPUT_DIR
+Usage: textures.py TEXTURES_DIR [GROUP ...]
 """
 
+import importlib
 import os
 import sys
 
-import numpy as np
-from PIL import Image
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atlas  # noqa: E402
+import paint_kit  # noqa: E402
 
 
-# ---- toolkit -------------------------------------------------------------
-
-def value_noise(size, cells, seed):
-    """Smooth noise in 0..1: a random grid of cells x cells values, upsampled bicubically."""
-    rng = np.random.default_rng(seed)
-    grid = rng.random((cells, cells)).astype(np.float32)
-    image = Image.fromarray(grid, mode="F").resize((size, size), Image.BICUBIC)
-    return np.clip(np.asarray(image, dtype=np.float32), 0.0, 1.0)
-
-
-def fractal_noise(size, seed, octaves=4, base_cells=4, persistence=0.5):
-    """Several octaves of value noise, normalised to 0..1."""
-    total = np.zeros((size, size), np.float32)
-    amplitude, weight = 1.0, 0.0
-    for octave in range(octaves):
-        cells = min(size, base_cells * 2 ** octave)
-        total += amplitude * value_noise(size, cells, seed * 31 + octave)
-        weight += amplitude
-        amplitude *= persistence
-    total /= weight
-    return (total - total.min()) / max(1e-6, float(total.max() - total.min()))
-
-
-def stroke_noise(size, seed, direction="horizontal", length=8):
-    """Streaky noise that reads as brush strokes: stretched along one direction."""
-    rng = np.random.default_rng(seed)
-    short, long_ = size // 2, max(2, size // length)
-    shape = (short, long_) if direction == "horizontal" else (long_, short)
-    grid = rng.random(shape).astype(np.float32)
-    image = Image.fromarray(grid, mode="F").resize((size, size), Image.BICUBIC)
-    return np.clip(np.asarray(image, dtype=np.float32), 0.0, 1.0)
-
-
-def vertical_gradient(size, top, bottom):
-    """size x size x 3 colours running from top to bottom (0..1 RGB)."""
-    t = np.linspace(0.0, 1.0, size, dtype=np.float32)[:, None, None]
-    return (1.0 - t) * np.asarray(top, np.float32) + t * np.asarray(bottom, np.float32)
-
-
-def radial_gradient(size, centre, edge):
-    """Colours running from the middle of the square to its corners."""
-    y, x = np.mgrid[0:size, 0:size].astype(np.float32)
-    r = np.hypot(x - (size - 1) / 2.0, y - (size - 1) / 2.0) / (size / 2.0)
-    r = np.clip(r, 0.0, 1.0)[:, :, None]
-    return (1.0 - r) * np.asarray(centre, np.float32) + r * np.asarray(edge, np.float32)
-
-
-def stripes(size, count, angle_deg, softness=0.15):
-    """0..1 diagonal bands, softened at the edges so they do not shimmer."""
-    y, x = np.mgrid[0:size, 0:size].astype(np.float32) / size
-    a = np.radians(angle_deg)
-    phase = (x * np.cos(a) + y * np.sin(a)) * count
-    wave = 0.5 + 0.5 * np.sin(2.0 * np.pi * phase)
-    return np.clip((wave - 0.5) / softness + 0.5, 0.0, 1.0)
-
-
-def painted(colour_field, seed, strength=0.18, levels=6):
-    """The hand-painted look: brush-stroke value variation, a few soft value steps
-    and a faint darker rim, on top of a colour field (size x size x 3, 0..1)."""
-    size = colour_field.shape[0]
-    strokes = stroke_noise(size, seed)
-    blotches = fractal_noise(size, seed + 1, octaves=3, base_cells=3)
-    value = 1.0 + strength * ((strokes - 0.5) * 0.8 + (blotches - 0.5) * 1.2)
-    out = colour_field * value[:, :, None]
-    stepped = np.round(out * levels) / levels
-    out = 0.7 * out + 0.3 * stepped  # a hint of posterised paint, not hard bands
-    y, x = np.mgrid[0:size, 0:size].astype(np.float32) / (size - 1)
-    rim = np.minimum.reduce([x, 1 - x, y, 1 - y])
-    out *= (0.88 + 0.12 * np.clip(rim * 6.0, 0.0, 1.0))[:, :, None]
-    return np.clip(out, 0.0, 1.0)
-
-
-def to_image(field):
-    return Image.fromarray(np.round(field * 255.0).astype(np.uint8), mode="RGB")
-
-
-# ---- swatches ------------------------------------------------------------
-
-def rgb(hex_colour):
-    hex_colour = hex_colour.lstrip("#")
-    return tuple(int(hex_colour[i:i + 2], 16) / 255.0 for i in (0, 2, 4))
-
-
-def swatch(size, recipe, seed):
-    kind = recipe[0]
-    if kind == "gradient":
-        field = vertical_gradient(size, rgb(recipe[1]), rgb(recipe[2]))
-    elif kind == "radial":
-        field = radial_gradient(size, rgb(recipe[1]), rgb(recipe[2]))
-    elif kind == "stripes":
-        band = stripes(size, recipe[3], recipe[4])[:, :, None]
-        field = (1 - band) * np.asarray(rgb(recipe[1])) + band * np.asarray(rgb(recipe[2]))
+def save(image, path):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    if path.endswith(".tga"):
+        image.save(path, compression=None)
     else:
-        raise ValueError("unknown swatch kind " + kind)
-    strength = recipe[-1] if isinstance(recipe[-1], float) else 0.18
-    return painted(field.astype(np.float32), seed, strength=strength)
+        image.save(path, optimize=False)
+    print("texture", path)
 
 
-# Per texture, per cell: how to paint it.  Colours follow the night palette:
-# warm, saturated accents on the kid and the candy, pale cyan on the ghost.
-RECIPES = {
-    "kid": {
-        "skin": ("gradient", "#ffd9bd", "#e9a98a", 0.08),
-        "hair": ("gradient", "#8a4326", "#4a1e12", 0.25),
-        "cloak": ("gradient", "#e0412f", "#8e1c1e", 0.2),
-        "hood": ("gradient", "#c9342a", "#7a1619", 0.2),
-        "trim": ("gradient", "#ffd35a", "#e09a22", 0.15),
-        "boots": ("gradient", "#5b3a2a", "#2e1c15", 0.2),
-        "metal": ("gradient", "#8a6a3c", "#3f2d1a", 0.25),
-        "glass": ("radial", "#fffbe0", "#ffb232", 0.05),
-        "eye": ("gradient", "#2a2038", "#120c1c", 0.05),
-        "cheek": ("radial", "#ff9a8a", "#f2b49c", 0.05),
-        "dress": ("stripes", "#3c4f9e", "#2c3a78", 5, 90, 0.15),
-    },
-    "ghost": {
-        "body": ("gradient", "#f4fdff", "#bdeaf5", 0.1),
-        "hem": ("gradient", "#c8eff8", "#86cfe6", 0.12),
-        "eye": ("gradient", "#1e2a48", "#0c1226", 0.05),
-        "mouth": ("gradient", "#2a2250", "#120e2a", 0.05),
-        "arm": ("gradient", "#e9fbff", "#b5e4f0", 0.1),
-        "blush": ("radial", "#bfe6ff", "#d8f4fb", 0.05),
-    },
-    "candy": {
-        "wrapper": ("stripes", "#ff3f8e", "#ffe066", 4, 30, 0.12),
-        "twist": ("gradient", "#ff8fc0", "#e2366f", 0.15),
-        "stripe": ("gradient", "#fff6d8", "#ffd070", 0.1),
-    },
-}
+def paint_group(group, out_dir):
+    module = importlib.import_module("paint_" + group)
+    for name in sorted(module.ATLASES):
+        save(paint_kit.paint_atlas(name, module.RECIPES[name]), os.path.join(out_dir, name + ".png"))
+    for relative in sorted(module.PAINTERS):
+        save(module.PAINTERS[relative](), os.path.join(out_dir, relative))
 
 
-def paint_texture(name):
-    size, grid, cells = atlas.TEXTURES[name]
-    step = size // grid
-    # Unused cells take a neutral mid-tone so a stray texture coordinate is visible but not garish.
-    canvas = np.full((size, size, 3), 0.35, np.float32)
-    for index, cell in enumerate(sorted(cells)):
-        seed = 1000 + 97 * index + sum(map(ord, name))
-        painted_cell = swatch(step, RECIPES[name][cell], seed)
-        x0, y0, x1, y1 = atlas.cell_pixels(name, cell)
-        canvas[y0:y1, x0:x1] = painted_cell
-        x0, y0, x1, y1 = atlas.cell_pixels(name, cell, mirrored=True)
-        canvas[y0:y1, x0:x1] = painted_cell[::-1]
-    return to_image(canvas)
-
-
-def main(out_dir):
-    os.makedirs(out_dir, exist_ok=True)
-    for name in sorted(atlas.TEXTURES):
-        missing = set(atlas.TEXTURES[name][2]) - set(RECIPES[name])
-        if missing:
-            raise SystemExit("texture %s has cells without a recipe: %s" % (name, sorted(missing)))
-        path = os.path.join(out_dir, name + ".png")
-        paint_texture(name).save(path, optimize=False)
-        print("texture", path)
+def main(out_dir, groups):
+    for group in groups or atlas.GROUPS:
+        paint_group(group, out_dir)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) < 2:
         raise SystemExit(__doc__)
-    main(sys.argv[1])
+    main(sys.argv[1], sys.argv[2:])
