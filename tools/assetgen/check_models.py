@@ -13,19 +13,20 @@ import sys
 from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import atlas  # noqa: E402
 import manifest  # noqa: E402
 import md2_writer  # noqa: E402
 import x_writer  # noqa: E402
 
 
-def check_texture(path):
+def check_texture(path, atlas_texture=True):
     with Image.open(path) as image:
         width, height = image.size
         pixels = list(image.convert("RGB").getdata())
     if width != height or width not in (256, 512):
         return ["%s is %dx%d, not a 256 or 512 square" % (path, width, height)], (width, height)
     rows = [pixels[y * width:(y + 1) * width] for y in range(height)]
-    if rows != rows[::-1]:
+    if atlas_texture and rows != rows[::-1]:
         # Every cell has its upside-down copy, so either row order of the renderer finds it.
         return ["%s is not the same upside down" % path], (width, height)
     return [], (width, height)
@@ -77,7 +78,8 @@ def check_model(gamedata, entry):
     missing = ["%s is missing" % path for path in (model_path, texture_path) if not os.path.isfile(path)]
     if missing:
         return missing
-    faults, size = check_texture(texture_path)
+    # An atlas reads the same upside down; a whole texture (the floor tile's) need not.
+    faults, size = check_texture(texture_path, entry.name in atlas.TEXTURES)
     try:
         if entry.file.endswith(".md2"):
             faults += check_md2(model_path, entry.animations, entry.budget, size)
