@@ -177,6 +177,36 @@ PARTICLES = [
 ]
 PARTICLE_TEXTURE_SIZE = 256
 
+# Materials: render states by name (the catalogue's "MaterialRS"), then at most one shader
+# program: (file, vertex entry, pixel entry, automatic matrices switched on).
+Material = namedtuple("Material", "name comment states shader")
+Shader = namedtuple("Shader", "file vertex pixel matrices")
+OPAQUE = [("DepthTesting", 1), ("ZWrite", 1), ("Culling", 0), ("AlphaBlending", 0)]
+GLOWING = [("DepthTesting", 1), ("ZWrite", 0), ("Culling", 0), ("AdditiveBlending", 1)]
+LIT_MATRICES = ["WVPMatrix", "WorldMatrix", "ViewMatrix"]
+STANDARD = Shader("standard.shader", "StandardVS", "StandardPS", LIT_MATRICES)
+MATERIALS = [
+    Material("defaultMat", "What every pass returns to; drawn by the built-in program.", OPAQUE, None),
+    Material("StandardMat", "The lit, textured, keyframe-blended look of the world's models under the kid's lantern.",
+             OPAQUE, STANDARD),
+    Material("FairyMat", "The fairy: the same light, drawn as a glow added over the scene.", GLOWING, STANDARD),
+    Material("ShadowMat", "Lit surfaces that receive the lantern's shadows; its program is made in code as well.",
+             OPAQUE[:3], Shader("light_shadow.shader", "vsmain", "psmain", LIT_MATRICES)),
+    Material("ShadowPreprocessMat", "The depth pass into a light's shadow map; its program is made in code as well.",
+             [("DepthTesting", 1), ("ZWrite", 1), ("Culling", 0)],
+             Shader("shadow_preprocess.shader", "ShadowPreprocessVS", "ShadowPreprocessPS", ["WorldMatrix"])),
+    Material("ParticleMat", "Every particle system's program: the system's texture faded by each particle's alpha.",
+             [("DepthTesting", 1), ("ZWrite", 0), ("Culling", 0), ("AlphaBlending", 1)],
+             Shader("particle.shader", "ParticleVS", "ParticlePS", ["WVPMatrix"])),
+    Material("BillboardLampMat", "Lamp glows, fireflies and halos: textured quads added over the scene, tinted and faded "
+             "by their emissive colour.", GLOWING,
+             Shader("gui_blend.shader", "GUIVSMain", "GUIPSMain", ["WVPMatrix", "TextureMatrix"])),
+] + [
+    Material(p.name, None, [("DepthTesting", 1), ("ZWrite", 0), ("Culling", 0),
+                            ("AdditiveBlending" if p.blend == 2 else "AlphaBlending", 1)], None)
+    for p in PARTICLES
+]
+
 
 def model(name):
     for entry in MODELS:
@@ -220,6 +250,10 @@ def _check():
             # Frame names are the animation's name and a frame number, at most 15 characters.
             assert len(animation) <= 14 and not any(c.isdigit() for c in animation), animation
     assert len({p.name for p in PARTICLES}) == len(PARTICLES)
+    materials = [m.name for m in MATERIALS]
+    assert len(materials) == len(set(materials)), "a material name appears twice"
+    used = {e.material for e in MODELS} | {b.material for b in BILLBOARDS + [HALO]}
+    assert used <= set(materials), sorted(used - set(materials))
 
 
 _check()
