@@ -21,6 +21,13 @@ GAP = 12
 CAPTION = 30
 
 
+def on_background(image):
+    """The picture as it shows over the dark sheet: transparent parts let the background through."""
+    rgba = image.convert("RGBA")
+    backdrop = Image.new("RGBA", rgba.size, BACKGROUND + (255,))
+    return Image.alpha_composite(backdrop, rgba).convert("RGB")
+
+
 def textures_under(root):
     found = []
     for folder, _dirs, files in os.walk(root):
@@ -61,7 +68,7 @@ def main(labels_json, textures_dir, out_png):
         y = y0 + (i // thumb_columns) * (THUMB + CAPTION + GAP)
         with Image.open(os.path.join(textures_dir, name)) as image:
             size = image.size
-            thumb = image.convert("RGB").resize((THUMB, THUMB), Image.LANCZOS)
+            thumb = on_background(image).resize((THUMB, THUMB), Image.LANCZOS)
         sheet.paste(thumb, (x, y))
         draw.text((x, y + THUMB + 3), os.path.basename(name), fill=INK)
         draw.text((x, y + THUMB + 15), "%dx%d" % size, fill=INK)

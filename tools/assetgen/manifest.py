@@ -59,7 +59,7 @@ MODELS = [
     md2("chaser", "characters", "Chaser", ["ChaserEnemy"], ["ChaserRun"]),
     md2("drag", "characters", "Drag", ["DragEnemy"], ["DragRoll"]),
     # ---- the boss ----
-    md2("props", "props", "Boss", ["Boss"], ["BossBody", "BossDie"]),
+    md2("boss", "props", "Boss", ["Boss"], ["BossBody", "BossDie"]),
     # The boss's two hammers and the ring of health icons around it play the same swing.
     md2("hammer", "props", "Hammer", ["Swat", "Hammer"], HAMMER_ANIMATIONS, budget=PROP_TRIANGLES),
     # ---- traps ----
