@@ -240,7 +240,9 @@ def fast_ghost_shape(bm):
             narrow = 1.0 - 0.8 * depth ** 1.5
             x, y, z = x * narrow - 0.5 * depth ** 2, y * narrow * 0.9, z * 1.8
         else:
-            x, y, z = x * 1.1, y * 0.88, z * 1.05
+            # The crown draws up into a flame's tip, flicked backwards.
+            h = z / 0.45
+            x, y, z = x * 1.1 - 0.3 * h ** 3, y * 0.88, z * 1.05 + 0.4 * h ** 4
         # Lean the whole wisp forward about the middle of its head.
         v.co = (x * math.cos(lean) + z * math.sin(lean), y, -x * math.sin(lean) + z * math.cos(lean) + 0.95)
 
@@ -282,10 +284,10 @@ def build_ghost_hp():
         blob((0.47, -0.16, 1.1), 0.08, "brow", (0.35, 1.3, 0.4), (15, 0, 0)),
         blob((0.48, 0, 0.83), 0.07, "mouth", (0.4, 2.0, 0.55), segments=10),
         # Two stubby horns, curving outwards.
-        limb((0.1, 0.2, 1.27), (0.14, 0.32, 1.47), 0.085, 0.05, "horn"),
-        limb((0.14, 0.32, 1.47), (0.2, 0.42, 1.58), 0.05, 0.008, "horn"),
-        limb((0.1, -0.2, 1.27), (0.14, -0.32, 1.47), 0.085, 0.05, "horn"),
-        limb((0.14, -0.32, 1.47), (0.2, -0.42, 1.58), 0.05, 0.008, "horn"),
+        limb((0.08, 0.2, 1.24), (0.12, 0.36, 1.5), 0.11, 0.065, "horn"),
+        limb((0.12, 0.36, 1.5), (0.2, 0.5, 1.64), 0.065, 0.01, "horn"),
+        limb((0.08, -0.2, 1.24), (0.12, -0.36, 1.5), 0.11, 0.065, "horn"),
+        limb((0.12, -0.36, 1.5), (0.2, -0.5, 1.64), 0.065, 0.01, "horn"),
     ]
     arm_l = [blob((0.1, 0.56, 0.7), 0.13, "arm", (1.5, 0.85, 0.85), (0, -25, 12))]
     arm_r = [blob((0.1, -0.56, 0.7), 0.13, "arm", (1.5, 0.85, 0.85), (0, -25, -12))]
@@ -299,7 +301,7 @@ def fast_lean(pose, _t):
     root["rotation"] = (x, y + 8, z)
 
 
-FAST_GHOST_ANIMATIONS = scaled_animations(GHOST_ANIMATIONS, "GhostRoot", 0.75, fast_lean)
+FAST_GHOST_ANIMATIONS = scaled_animations(GHOST_ANIMATIONS, "GhostRoot", 0.85, fast_lean)
 HEAVY_GHOST_ANIMATIONS = scaled_animations(GHOST_ANIMATIONS, "GhostRoot", 1.3)
 
 

@@ -81,32 +81,31 @@ def build_bomb():
     root = rig.make_root("BombRoot")
     part = rig.make_part
     body = part("BombBody", "bomb", [
-        ("sphere", (16, 10, 0.36), T((0, 0, 0.52)), "shell"),
-        ("cone", (10, 0.11, 0.11, 0.12), T((0, 0, 0.9)), "cap"),
+        ("sphere", (16, 10, 0.42), T((0, 0, 0.56)), "shell"),
+        ("cone", (10, 0.12, 0.12, 0.12), T((0, 0, 0.99)), "cap"),
         # Angry eyes on the -x side, which the game turns towards the kid.
-        blob((-0.31, 0.12, 0.58), 0.08, "eye", (0.5, 0.8, 1.1), (22, 0, 0), segments=10),
-        blob((-0.31, -0.12, 0.58), 0.08, "eye", (0.5, 0.8, 1.1), (-22, 0, 0), segments=10),
-        blob((-0.36, 0.12, 0.56), 0.035, "pupil", (0.5, 1, 1), segments=6, rings=4),
-        blob((-0.36, -0.12, 0.56), 0.035, "pupil", (0.5, 1, 1), segments=6, rings=4),
-        blob((-0.2, 0.14, 0.76), 0.08, "shine", (0.4, 1, 0.6), (0, -40, 0), segments=6, rings=4),
+        blob((-0.37, 0.13, 0.63), 0.095, "eye", (0.5, 0.8, 1.1), (22, 0, 0), segments=10),
+        blob((-0.37, -0.13, 0.63), 0.095, "eye", (0.5, 0.8, 1.1), (-22, 0, 0), segments=10),
+        blob((-0.42, 0.13, 0.61), 0.04, "pupil", (0.5, 1, 1), segments=6, rings=4),
+        blob((-0.42, -0.13, 0.61), 0.04, "pupil", (0.5, 1, 1), segments=6, rings=4),
     ], pivot=(0, 0, 0.2), parent=root)
     fuse = part("BombFuse", "bomb", [
-        limb((0, 0, 0.95), (0.04, 0, 1.08), 0.025, 0.022, "fuse", segments=6),
-        limb((0.04, 0, 1.08), (0.13, 0, 1.15), 0.022, 0.02, "fuse", segments=6),
-    ], pivot=(0, 0, 0.95), parent=root)
+        limb((0, 0, 1.04), (0.04, 0, 1.17), 0.03, 0.026, "fuse", segments=6),
+        limb((0.04, 0, 1.17), (0.13, 0, 1.24), 0.026, 0.024, "fuse", segments=6),
+    ], pivot=(0, 0, 1.04), parent=root)
     attach(fuse, body)
     spark = part("BombSpark", "bomb", [
-        blob((0.14, 0, 1.16), 0.05, "spark", segments=8, rings=6),
-        blob((0.14, 0, 1.16), 0.1, "flare", (0.25, 1, 0.25), (0, 0, 45), segments=6, rings=4),
-        blob((0.14, 0, 1.16), 0.1, "flare", (0.25, 1, 0.25), (0, 0, -45), segments=6, rings=4),
-        blob((0.14, 0, 1.16), 0.1, "flare", (0.25, 0.25, 1), segments=6, rings=4),
-    ], pivot=(0.14, 0, 1.16), parent=root)
+        blob((0.14, 0, 1.25), 0.075, "spark", segments=8, rings=6),
+        blob((0.14, 0, 1.25), 0.16, "flare", (0.25, 1, 0.25), (0, 0, 45), segments=6, rings=4),
+        blob((0.14, 0, 1.25), 0.16, "flare", (0.25, 1, 0.25), (0, 0, -45), segments=6, rings=4),
+        blob((0.14, 0, 1.25), 0.16, "flare", (0.25, 0.25, 1), segments=6, rings=4),
+    ], pivot=(0.14, 0, 1.25), parent=root)
     attach(spark, fuse)
     feet = []
     for side, sign in (("L", 1), ("R", -1)):
         feet.append(part("BombFoot" + side, "bomb", [
-            blob((-0.05, 0.16 * sign, 0.06), 0.1, "foot", (1.5, 1, 0.6)),
-        ], pivot=(0, 0.16 * sign, 0.2), parent=root))
+            blob((-0.06, 0.18 * sign, 0.065), 0.11, "foot", (1.5, 1, 0.6)),
+        ], pivot=(0, 0.18 * sign, 0.2), parent=root))
     return root, [body, fuse, spark] + feet
 
 
@@ -435,8 +434,8 @@ def build_chaser():
         limb((-0.05, 0, 1.9), (-0.34, 0, 2.18), 0.16, 0.01, "robe"),
         # The hood's opening: a void with two burning eyes.
         blob((0.2, 0, 1.74), 0.17, "void", (0.45, 0.95, 1.0), segments=10),
-        blob((0.27, 0.075, 1.78), 0.045, "eye", (0.5, 1.3, 0.7), (18, 0, 0), segments=8),
-        blob((0.27, -0.075, 1.78), 0.045, "eye", (0.5, 1.3, 0.7), (-18, 0, 0), segments=8),
+        blob((0.27, 0.085, 1.79), 0.065, "eye", (0.5, 1.3, 0.7), (18, 0, 0), segments=8),
+        blob((0.27, -0.085, 1.79), 0.065, "eye", (0.5, 1.3, 0.7), (-18, 0, 0), segments=8),
     ], pivot=(0.02, 0, 1.58), parent=root)
     arms = []
     for side, sign in (("L", 1), ("R", -1)):

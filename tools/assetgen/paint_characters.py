@@ -36,14 +36,14 @@ ATLASES = {
     }),
     "bomb": (256, 8, {
         "shell": (0, 0), "cap": (1, 0), "eye": (2, 0), "pupil": (3, 0),
-        "shine": (4, 0), "fuse": (5, 0), "spark": (6, 0), "flare": (7, 0),
+        "fuse": (4, 0), "spark": (5, 0), "flare": (6, 0),
         "foot": (0, 1),
     }),
     "magician": (256, 4, {
         "body": (0, 0), "cape": (1, 0), "lining": (2, 0), "eye": (3, 0),
         "hat": (0, 1), "band": (1, 1), "wand": (2, 1), "wandtip": (3, 1),
     }),
-    "jack": (256, 8, {
+    "jack": (512, 8, {
         "box": (0, 0), "metal": (1, 0), "knob": (2, 0), "lid": (3, 0),
         "spring": (4, 0), "ruff": (5, 0), "face": (6, 0), "nose": (7, 0),
         "eye": (0, 1), "mouth": (1, 1), "hair": (2, 1), "hat": (3, 1),
@@ -129,11 +129,10 @@ RECIPES = {
         "shoe": ("gradient", "#3e2430", "#1a0e14", 0.1),
     },
     "bomb": {
-        "shell": ("gradient", "#4a5070", "#0c0d18", 0.15),
+        "shell": ("gradient", "#6a7298", "#101220", 0.15),
         "cap": ("gradient", "#a0a8b8", "#4a5060", 0.15),
         "eye": ("gradient", "#ffffff", "#dde2f0", 0.04),
         "pupil": ("gradient", "#e02020", "#780808", 0.05),
-        "shine": ("gradient", "#d0dcff", "#8898c8", 0.05),
         "fuse": ("stripes", "#d0a878", "#8a6438", 3, 45, 0.1),
         "spark": ("radial", "#ffffff", "#ffd040", 0.03),
         "flare": ("radial", "#fff4b0", "#ff8020", 0.03),
@@ -150,7 +149,7 @@ RECIPES = {
         "wandtip": ("gradient", "#ffffff", "#e0e0ea", 0.03),
     },
     "jack": {
-        "box": ("stripes", "#d83a4a", "#f0c040", 3, 45, 0.12),
+        "box": ("stripes", "#d83a4a", "#f0c040", 4, 45, 0.12),
         "metal": ("gradient", "#c0c8d8", "#5a6070", 0.12),
         "knob": ("radial", "#ff6a5a", "#c01818", 0.05),
         "lid": ("gradient", "#34b0ac", "#1a6a70", 0.15),
@@ -174,7 +173,7 @@ RECIPES = {
         "band": ("gradient", "#ff9a3a", "#c85010", 0.1),
     },
     "chaser": {
-        "robe": ("gradient", "#34224c", "#08050e", 0.25),
+        "robe": ("gradient", "#4a2e6a", "#0a0612", 0.25),
         "void": ("gradient", "#0a0610", "#020104", 0.02),
         "eye": ("radial", "#ffffff", "#ff3048", 0.02),
         "claw": ("gradient", "#6a5a7c", "#241c2e", 0.12),
@@ -198,7 +197,7 @@ GLOW = {
     "ghost_hp": {"all": 0.45},
     "fairy": {"all": 1.0},
     "magician": {"all": 0.3},
-    "bomb": {"cells": ["spark"]},
+    "bomb": {"cells": ["spark", "flare"]},
     "witch": {"cells": ["eye"]},
     "chaser": {"cells": ["eye"]},
     "drag": {"cells": ["eye"]},
