@@ -13,7 +13,8 @@ the boulder rolls with its face leading).
 import math
 
 import rig
-from models_characters_kit import add_keys, attach, blob, disc, limb, smooth_step, soft_box, window
+from models_characters_kit import (add_keys, attach, blob, disc, limb, scaled_animations, smooth_step, soft_box,
+                                   window)
 from poses import ease_out, wave
 from rig import transform as T
 
@@ -72,7 +73,8 @@ def doll_walk(p):
     }
 
 
-DOLL_ANIMATIONS = [("DollWalk", 24, doll_walk, True)]
+# Built at the kid's scale, shown a little bigger so its shield reads from far above.
+DOLL_ANIMATIONS = scaled_animations([("DollWalk", 24, doll_walk, True)], "DollRoot", 1.15)
 
 
 # ---- the walking bomb --------------------------------------------------------
@@ -148,23 +150,35 @@ def cape_shape(bm):
             v.co.x = -0.08 + (x + 0.08) * 0.25
 
 
+def magician_trail(x, y, z):
+    """Shape key: the hem streams out behind, more the lower it hangs."""
+    low = max(0.0, (0.85 - z) / 0.7)
+    return x - 0.25 * low ** 2, y, z
+
+
+def magician_sway(x, y, z):
+    low = max(0.0, (0.85 - z) / 0.7)
+    return x, y + 0.15 * low ** 2, z
+
+
+def cape_billow(x, y, z):
+    """Shape key: the cape's hem (z below its neck joint) flares out and lifts behind."""
+    below = max(0.0, -z)
+    return x - 0.25 * below ** 1.2, y * (1 + 0.2 * below), z + 0.06 * below
+
+
 def build_magician():
     root = rig.make_root("MagicianRoot")
     part = rig.make_part
     body = part("MagicianBody", "magician", [
         ("sphere", (16, 10, 0.36), T((0, 0, 0)), "body"),
     ], parent=root, shape=magician_shape)
-    add_keys(body, [
-        ("Trail", lambda x, y, z: (x - 0.25 * max(0.0, (0.85 - z) / 0.7) ** 2, y, z)),
-        ("Sway", lambda x, y, z: (x, y + 0.15 * max(0.0, (0.85 - z) / 0.7) ** 2, z)),
-    ])
+    add_keys(body, [("Trail", magician_trail), ("Sway", magician_sway)])
     cape = part("MagicianCape", "magician", [
         ("cone", (14, 0.52, 0.3, 0.72), T((-0.06, 0, 0.5)), "cape"),
         ("cone", (14, 0.3, 0.42, 0.28), T((-0.06, 0, 0.98)), "lining"),
     ], pivot=(0, 0, 0.86), parent=root, shape=cape_shape)
-    add_keys(cape, [
-        ("Billow", lambda x, y, z: (x - 0.25 * max(0.0, -z) ** 1.2, y * (1 + 0.2 * max(0.0, -z)), z + 0.06 * max(0.0, -z))),
-    ])
+    add_keys(cape, [("Billow", cape_billow)])
     head = part("MagicianHead", "magician", [
         blob((0.335, 0.1, 0.93), 0.065, "eye", (0.5, 0.85, 1.3), segments=10),
         blob((0.335, -0.1, 0.93), 0.065, "eye", (0.5, 0.85, 1.3), segments=10),
@@ -326,14 +340,14 @@ def build_witch():
     head = part("WitchHead", "witch", [
         ("sphere", (12, 8, 0.17), T((0.24, 0, 1.02)), "skin"),
         limb((0.38, 0, 1.0), (0.52, 0, 0.93), 0.045, 0.008, "skin", segments=6),
-        blob((0.37, 0.07, 1.06), 0.035, "eye", (0.6, 1, 0.8), (0, 0, 0), segments=6, rings=4),
-        blob((0.37, -0.07, 1.06), 0.035, "eye", (0.6, 1, 0.8), (0, 0, 0), segments=6, rings=4),
+        blob((0.37, 0.07, 1.06), 0.045, "eye", (0.6, 1, 0.8), (-15, 0, 0), segments=6, rings=4),
+        blob((0.37, -0.07, 1.06), 0.045, "eye", (0.6, 1, 0.8), (15, 0, 0), segments=6, rings=4),
         blob((0.12, 0, 0.96), 0.16, "hair", (0.8, 1.25, 1.2), segments=10),
-        # The pointy hat, its tip bent back.
-        disc((0.22, 0, 1.15), 0.29, 0.03, "hat", (0, 8, 0), segments=14),
-        ("cone", (12, 0.17, 0.17, 0.07), T((0.22, 0, 1.19), rotation=(0, 8, 0)), "band"),
-        limb((0.23, 0, 1.18), (0.18, 0, 1.55), 0.16, 0.07, "hat"),
-        limb((0.18, 0, 1.55), (0.0, 0, 1.7), 0.07, 0.008, "hat", segments=6),
+        # The pointy hat, pushed back off the face, its tip bent further back.
+        disc((0.17, 0, 1.17), 0.29, 0.03, "hat", (0, -14, 0), segments=14),
+        ("cone", (12, 0.17, 0.17, 0.07), T((0.16, 0, 1.21), rotation=(0, -14, 0)), "band"),
+        limb((0.16, 0, 1.19), (0.06, 0, 1.55), 0.16, 0.07, "hat"),
+        limb((0.06, 0, 1.55), (-0.14, 0, 1.66), 0.07, 0.008, "hat", segments=6),
     ], pivot=(0.12, 0, 0.95), parent=root)
     arms = []
     for side, sign in (("L", 1), ("R", -1)):
@@ -398,13 +412,13 @@ def witch_release(t):
     return pose
 
 
-WITCH_ANIMATIONS = [
+WITCH_ANIMATIONS = scaled_animations([
     ("JackWalk", 24, witch_walk, True),
     ("JackClkNHolSt", 16, witch_grab_start, False),
     ("JackHolding", 20, witch_holding, True),
     # A 14-character name leaves one digit for the frame number: at most ten frames.
     ("JackRelHolding", 8, witch_release, False),
-]
+], "WitchRoot", 1.15)
 
 
 # ---- the chaser ----------------------------------------------------------------
@@ -419,6 +433,12 @@ def chaser_robe_shape(bm):
             v.co.z = z - 0.18 * low * (0.5 + 0.5 * math.sin(6 * angle + 0.5)) ** 2
 
 
+def chaser_trail(x, y, z):
+    """Shape key: the shroud's lower half streams back and up as it rushes on."""
+    low = max(0.0, (1.2 - z) / 1.2) ** 2
+    return x - 0.45 * low, y, z + 0.1 * low
+
+
 def build_chaser():
     root = rig.make_root("ChaserRoot")
     part = rig.make_part
@@ -426,9 +446,7 @@ def build_chaser():
         ("cone", (14, 0.46, 0.2, 1.3), T((0, 0, 0.85)), "robe"),
         blob((0, 0, 1.48), 0.3, "robe", (0.8, 1.45, 0.55), segments=12),
     ], parent=root, shape=chaser_robe_shape)
-    add_keys(body, [
-        ("Trail", lambda x, y, z: (x - 0.45 * max(0.0, (1.2 - z) / 1.2) ** 2, y, z + 0.1 * max(0.0, (1.2 - z) / 1.2) ** 2)),
-    ])
+    add_keys(body, [("Trail", chaser_trail)])
     head = part("ChaserHead", "chaser", [
         ("sphere", (12, 8, 0.26), T((0.02, 0, 1.78), (1.1, 0.92, 1.15)), "robe"),
         limb((-0.05, 0, 1.9), (-0.34, 0, 2.18), 0.16, 0.01, "robe"),

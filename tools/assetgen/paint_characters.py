@@ -198,7 +198,6 @@ GLOW = {
     "fairy": {"all": 1.0},
     "magician": {"all": 0.3},
     "bomb": {"cells": ["spark", "flare"]},
-    "witch": {"cells": ["eye"]},
     "chaser": {"cells": ["eye"]},
     "drag": {"cells": ["eye"]},
     "kid": {"cells": ["glass"]},
