@@ -374,7 +374,7 @@ def witch_arms(raise_, tremble=0.0, curl=0.0):
 def witch_walk(p):
     """A hunched, gliding shuffle; the long hands swing by turns."""
     pose = {
-        "WitchRoot": {"offset": (0, 0, 0.06 + wave(p, 0.035)), "rotation": (wave(p, 5), 6, 0)},
+        "WitchRoot": {"offset": (0, 0, 0.1 + wave(p, 0.035)), "rotation": (wave(p, 5), 6, 0)},
         "WitchHead": {"rotation": (wave(p, -6, 0.1), wave(p, 5, 0.25), wave(p, 8))},
         "WitchArmL": {"rotation": (0, wave(p, 24), 0)},
         "WitchArmR": {"rotation": (0, -wave(p, 24), 0)},
@@ -389,7 +389,7 @@ def witch_grab_start(t):
     """Straightens up, throws both hands high and claws at the air."""
     lift = ease_out(window(t, 0.0, 0.7))
     pose = witch_arms(HOLD_RAISE * lift, curl=30 * window(t, 0.6, 1.0))
-    pose["WitchRoot"] = {"offset": (0, 0, 0.06 + 0.08 * lift), "rotation": (0, 6 - 14 * lift, 0)}
+    pose["WitchRoot"] = {"offset": (0, 0, 0.1 + 0.04 * lift), "rotation": (0, 6 - 14 * lift, 0)}
     pose["WitchHead"] = {"rotation": (0, -20 * lift, 0)}
     return pose
 
@@ -407,7 +407,7 @@ def witch_release(t):
     """Lets go: the hands fall back to the walking pose."""
     drop = 1.0 - ease_out(t)
     pose = witch_arms(HOLD_RAISE * drop, curl=30 * drop)
-    pose["WitchRoot"] = {"offset": (0, 0, 0.06 + 0.08 * drop), "rotation": (0, 6 - 14 * drop, 0)}
+    pose["WitchRoot"] = {"offset": (0, 0, 0.1 + 0.04 * drop), "rotation": (0, 6 - 14 * drop, 0)}
     pose["WitchHead"] = {"rotation": (0, -20 * drop, 0)}
     return pose
 
@@ -471,7 +471,7 @@ def chaser_run(p):
     """A looming lunge: pitched forward, claws reaching by turns, the shroud streaming behind."""
     reach = wave(p, 22)
     return {
-        "ChaserRoot": {"offset": (0, 0, 0.12 + abs(wave(p, 0.08))), "rotation": (wave(p, 4), 12, 0)},
+        "ChaserRoot": {"offset": (0, 0, 0.03 + abs(wave(p, 0.08))), "rotation": (wave(p, 4), 12, 0)},
         "ChaserBody": {"keys": {"Trail": 0.7 + wave(2 * p, 0.2)}},
         "ChaserHead": {"rotation": (wave(p, 5, 0.2), 10 + wave(2 * p, 4), wave(p, 6))},
         "ChaserArmL": {"rotation": (0, -reach, 0)},
@@ -537,7 +537,7 @@ def rock_shape_around(centre):
 def drag_roll(p):
     """One full turn towards -x per loop, with a heavy bump each time a spike meets the ground."""
     return {
-        "DragRoot": {"offset": (0, 0, abs(wave(2 * p, 0.05)))},
+        "DragRoot": {"offset": (0, 0, 0.05 + abs(wave(2 * p, 0.05)))},
         "DragShell": {"rotation": (wave(p, 4), -360 * p, 0)},
     }
 
