@@ -1,5 +1,5 @@
 """Models of the characters group, built in Blender: the kid, the fairy, the
-ghosts, the candy and the special enemies.
+ghosts and the candy here, the special enemies in models_characters_enemies.py.
 
 Each builder returns (root, parts): rigid parts made of soft primitives with
 their joints as origins (see rig.py).  BUILDERS maps a model's manifest name to

@@ -62,7 +62,9 @@ ATLASES = {
 }
 
 # Per texture, per cell: how to paint it.  Colours follow the night palette:
-# warm, saturated accents on the kid and the candy, pale cyan on the ghost.
+# warm, saturated accents on the kid and the candy, pale cyan on the ghost,
+# mint and lavender on its fast and heavy kin; the special enemies each keep one
+# family of colours of their own, so they differ in colour as well as in shape.
 RECIPES = {
     "kid": {
         "skin": ("gradient", "#ffd9bd", "#e9a98a", 0.08),
@@ -197,6 +199,7 @@ GLOW = {
     "ghost_hp": {"all": 0.45},
     "fairy": {"all": 1.0},
     "magician": {"all": 0.3},
+    "witch": {"all": 0.2},
     "bomb": {"cells": ["spark", "flare"]},
     "chaser": {"cells": ["eye"]},
     "drag": {"cells": ["eye"]},
