@@ -41,32 +41,37 @@ def build_boss():
     root = rig.make_root("BossRoot")
     part = rig.make_part
     body = part("BossBody", BOSS, [
-        ("cone", (14, 0.62, 0.72, 1.35), T((0, 0, 1.0)), "cloak"),
-        ("cone", (14, 0.40, 0.63, 0.30), T((0, 0, 0.20)), "hem"),
+        ("cone", (14, 0.46, 0.74, 1.35), T((0, 0, 1.0)), "cloak"),
+        ("cone", (14, 0.26, 0.47, 0.30), T((0, 0, 0.20)), "hem"),
         ("sphere", (14, 8, 0.74), T((0, 0, 1.72), (0.9, 1, 0.5)), "cloak"),
         ("cone", (12, 0.34, 0.26, 0.16), T((0, 0, 2.02)), "crown"),
         # Huge iron shoulders: the hammers hang beside them.
         ("sphere", (10, 6, 0.42), T((0, 0.76, 1.86), (0.95, 1, 0.72)), "armour"),
         ("sphere", (10, 6, 0.42), T((0, -0.76, 1.86), (0.95, 1, 0.72)), "armour"),
+        rod((0.05, 0.86, 2.1), (0.02, 1.08, 2.42), 0.09, "armour", 4, 0.006),
+        rod((-0.2, 0.8, 2.05), (-0.3, 0.98, 2.32), 0.07, "armour", 4, 0.006),
+        rod((0.05, -0.86, 2.1), (0.02, -1.08, 2.42), 0.09, "armour", 4, 0.006),
+        rod((-0.2, -0.8, 2.05), (-0.3, -0.98, 2.32), 0.07, "armour", 4, 0.006),
     ], pivot=(0, 0, 0.9), parent=root, shape=boss_robe_shape)
     head = part("BossHead", BOSS, [
         ("sphere", (16, 9, 0.56), T((0.04, 0, 2.42), (1, 1, 0.8)), "pumpkin"),
         ("cone", (6, 0.07, 0.05, 0.2), T((0.02, 0, 2.9), rotation=(0, -12, 0)), "stem"),
     ], pivot=(0, 0, 2.05), parent=root, shape=ribbed((0.04, 0, 2.42), 8, 0.16, 0.62))
     crown = part("BossCrown", BOSS, [
-        ("cone", (12, 0.30, 0.36, 0.2), T((-0.04, 0, 2.88)), "crown"),
-        ("cone", (4, 0.07, 0.006, 0.2), T((0.28, 0, 3.06)), "crown"),
-        ("cone", (4, 0.07, 0.006, 0.2), T((0.09, 0.27, 3.06)), "crown"),
-        ("cone", (4, 0.07, 0.006, 0.2), T((0.09, -0.27, 3.06)), "crown"),
-        ("cone", (4, 0.07, 0.006, 0.2), T((-0.24, 0.17, 3.06)), "crown"),
-        ("cone", (4, 0.07, 0.006, 0.2), T((-0.24, -0.17, 3.06)), "crown"),
+        ("cone", (12, 0.30, 0.37, 0.24), T((-0.04, 0, 2.9)), "crown"),
+        ("cone", (4, 0.085, 0.006, 0.3), T((0.28, 0, 3.13)), "crown"),
+        ("cone", (4, 0.085, 0.006, 0.3), T((0.09, 0.27, 3.13)), "crown"),
+        ("cone", (4, 0.085, 0.006, 0.3), T((0.09, -0.27, 3.13)), "crown"),
+        ("cone", (4, 0.085, 0.006, 0.3), T((-0.24, 0.17, 3.13)), "crown"),
+        ("cone", (4, 0.085, 0.006, 0.3), T((-0.24, -0.17, 3.13)), "crown"),
     ], pivot=(0, 0, 2.05), parent=root)
     face = part("BossFace", BOSS, [
         # Carved triangle eyes and a jagged grin, glowing from inside.
-        ("cone", (3, 0.13, 0.13, 0.06), T((0.55, 0.2, 2.52), (1, 1, 1), (0, 90, 0)), "face"),
-        ("cone", (3, 0.13, 0.13, 0.06), T((0.55, -0.2, 2.52), (1, 1, 1), (0, 90, 0)), "face"),
-        ("sphere", (12, 4, 0.1), T((0.56, 0, 2.27), (0.35, 3.0, 0.75)), "face"),
-        ("cone", (3, 0.05, 0.05, 0.05), T((0.60, 0.0, 2.40), (1, 1, 1), (0, 90, 0)), "face"),
+        # A three-sided cone turned (0, -90, 180) faces +x with a corner pointing up.
+        ("cone", (3, 0.14, 0.14, 0.06), T((0.55, 0.2, 2.52), (1, 1, 1), (0, -90, 180)), "face"),
+        ("cone", (3, 0.14, 0.14, 0.06), T((0.55, -0.2, 2.52), (1, 1, 1), (0, -90, 180)), "face"),
+        ("sphere", (12, 4, 0.1), T((0.555, 0, 2.26), (0.35, 3.2, 0.9)), "face"),
+        ("cone", (3, 0.05, 0.05, 0.05), T((0.60, 0.0, 2.40), (1, 1, 1), (0, -90, 180)), "face"),
     ], pivot=(0, 0, 2.05), parent=root)
     arms = []
     for side, name in ((1, "BossArmL"), (-1, "BossArmR")):
@@ -290,7 +295,7 @@ def build_spawner():
     mound = rig.make_part("Mound", "spawner", [
         ("sphere", (14, 6, 0.8), T((0.1, 0, -0.08), (1.25, 0.85, 0.42)), "soil"),
         ("sphere", (10, 4, 0.5), T((0.22, 0, 0.22), (1.1, 0.6, 0.08)), "pit"),
-        ("sphere", (8, 3, 0.34), T((0.22, 0, 0.23), (1.0, 0.55, 0.05)), "glow"),
+        ("sphere", (8, 3, 0.34), T((0.22, 0, 0.25), (1.0, 0.55, 0.05)), "glow"),
         ("sphere", (6, 3, 0.22), T((-0.45, 0.55, 0.02), (1.3, 1, 0.5)), "grass"),
         ("sphere", (6, 3, 0.2), T((0.8, -0.5, 0.02), (1.2, 1, 0.5)), "grass"),
     ], parent=root, shape=lumpy((0.1, 0, 0), 1.05, 0.08, 11))
@@ -315,14 +320,15 @@ def build_spawner():
 def build_key():
     root = rig.make_root("KeyRoot")
     key = rig.make_part("Key", "key", [
-        ("sphere", (10, 6, 0.1), T((-0.2, 0.075, 0), (1, 1, 0.45)), "gold"),
-        ("sphere", (10, 6, 0.1), T((-0.2, -0.075, 0), (1, 1, 0.45)), "gold"),
-        box((-0.12, 0, 0), (0.16, 0.16, 0.09), "gold", (0, 0, 45)),
-        ("sphere", (8, 4, 0.045), T((-0.17, 0, 0.035), (1, 1, 0.5)), "gem"),
-        rod((-0.07, 0, 0), (0.25, 0, 0), 0.04, "gold", 8),
-        rod((-0.06, 0, 0), (-0.02, 0, 0), 0.06, "shine", 8),
-        box((0.17, -0.06, 0), (0.05, 0.1, 0.06), "gold"),
-        box((0.23, -0.07, 0), (0.05, 0.12, 0.06), "gold"),
+        # The heart: two round lobes and a square turned on its corner, pointing at the shaft.
+        ("sphere", (10, 6, 0.105), T((-0.22, 0.08, 0), (1, 1, 0.45)), "gold"),
+        ("sphere", (10, 6, 0.105), T((-0.22, -0.08, 0), (1, 1, 0.45)), "gold"),
+        box((-0.13, 0, 0), (0.2, 0.2, 0.09), "gold", (0, 0, 45)),
+        ("sphere", (8, 4, 0.05), T((-0.18, 0, 0.035), (1, 1, 0.5)), "gem"),
+        rod((-0.02, 0, 0), (0.28, 0, 0), 0.042, "gold", 8),
+        rod((0.0, 0, 0), (0.04, 0, 0), 0.062, "shine", 8),
+        box((0.2, -0.06, 0), (0.05, 0.1, 0.06), "gold"),
+        box((0.26, -0.07, 0), (0.05, 0.12, 0.06), "gold"),
     ], parent=root, shape=tipped(-35, 0.3))
     return root, [key]
 
@@ -459,11 +465,12 @@ def build_checkpoint():
 
 
 def build_win_point():
-    """A fairy ring: pale gold mushrooms round a glowing ring, under an arch of light."""
+    """A fairy ring: pale gold mushrooms round a glowing ring, under an arch of light
+    with motes drifting in its doorway."""
     root = rig.make_root("WinPointRoot")
-    pieces = [("cone", (16, 1.05, 1.05, 0.03), T((0, 0, 0.015)), "ring")]
-    for i in range(7):
-        a = 2 * math.pi * (i + 0.3) / 7
+    pieces = [("cone", (14, 1.05, 1.05, 0.03), T((0, 0, 0.015)), "ring")]
+    for i in range(6):
+        a = 2 * math.pi * (i + 0.3) / 6
         x, y = 1.15 * math.cos(a), 1.15 * math.sin(a)
         h = 0.2 + 0.06 * (i % 3)
         pieces += [("cone", (4, 0.05, 0.04, h), T((x, y, h / 2)), "stalk"),
@@ -475,10 +482,11 @@ def build_win_point():
     for i in range(steps):
         a0, a1 = math.pi * i / steps, math.pi * (i + 1) / steps
         arch.append(rod((0, 0.9 * math.cos(a0), 1.45 + 0.9 * math.sin(a0)),
-                        (0, 0.9 * math.cos(a1), 1.45 + 0.9 * math.sin(a1)), 0.07, "light", 6))
-    # The doorway itself, a thin sheet of light under the arch.
-    arch += [box((0, 0, 0.75), (0.02, 1.7, 1.4), "veil"),
-             ("cone", (14, 0.86, 0.86, 0.02), T((0, 0, 1.45), rotation=(0, 90, 0)), "veil")]
+                        (0, 0.9 * math.cos(a1), 1.45 + 0.9 * math.sin(a1)), 0.1, "light", 6))
+    # Motes of light drifting in the doorway.
+    for y, z, r in ((0.35, 0.6, 0.09), (-0.3, 1.0, 0.11), (0.1, 1.55, 0.1), (-0.45, 0.35, 0.07),
+                    (0.5, 1.3, 0.07)):
+        arch.append(("sphere", (6, 3, r), T((0.0, y, z)), "veil"))
     gate = rig.make_part("LightGate", "win_point", arch, parent=root)
     return root, [ring, gate]
 
@@ -489,7 +497,7 @@ def build_healing_lamp():
     root = rig.make_root("HealingLampRoot")
     pole = rig.make_part("LampPole", "healing_lamp", [
         ("cone", (8, 0.24, 0.18, 0.2), T((0, 0, 0.1)), "stone"),
-        rod((0, 0, 0.2), (0, 0, 2.0), 0.06, "iron", 8, 0.04),
+        rod((0, 0, 0.2), (0, 0, 2.0), 0.08, "iron", 8, 0.05),
         ("sphere", (8, 4, 0.08), T((0, 0, 2.02)), "iron"),
         rod((0, 0, 1.75), (0.35, 0, 1.9), 0.03, "iron", 5),
         ("sphere", (8, 4, 0.14), T((-0.05, 0.1, 0.28), (1.2, 1, 0.6)), "leaf"),
@@ -497,9 +505,9 @@ def build_healing_lamp():
     ], parent=root)
     lamp = rig.make_part("LampHead", "healing_lamp", [
         rod((0.35, 0, 1.9), (0.35, 0, 1.82), 0.02, "iron", 4),
-        ("cone", (6, 0.21, 0.03, 0.14), T((0.35, 0, 1.78)), "iron"),
-        ("cone", (6, 0.1, 0.17, 0.3), T((0.35, 0, 1.56)), "glass"),
-        ("cone", (6, 0.11, 0.13, 0.05), T((0.35, 0, 1.39)), "iron"),
+        ("cone", (6, 0.27, 0.03, 0.16), T((0.35, 0, 1.77)), "iron"),
+        ("cone", (6, 0.13, 0.22, 0.36), T((0.35, 0, 1.51)), "glass"),
+        ("cone", (6, 0.14, 0.16, 0.06), T((0.35, 0, 1.31)), "iron"),
     ], parent=root)
     return root, [pole, lamp]
 

@@ -15,7 +15,7 @@ MOSS = ("gradient", "#6f9a83", "#3a5e55", 0.25)
 IRON = ("gradient", "#6b7190", "#2c3046", 0.18)
 WOOD = ("stripes", "#7c6670", "#5a4855", 14, 0, 0.22)
 WOOD_DARK = ("gradient", "#5e4a55", "#33262f", 0.2)
-GOLD = ("gradient", "#fff0a0", "#e89a1c", 0.12)
+GOLD = ("gradient", "#ffe25a", "#e88a0c", 0.12)
 SOIL = ("gradient", "#4a4060", "#231d33", 0.25)
 PIT = ("radial", "#0c0a18", "#2a2540", 0.05)
 
@@ -61,8 +61,8 @@ RECIPES = {
         "stem": ("gradient", "#6f8a46", "#34461f", 0.2),
     },
     "hammer": {
-        "wood": ("stripes", "#9a7a62", "#6e5444", 10, 90, 0.2),
-        "iron": IRON,
+        "wood": ("stripes", "#b08a66", "#7a5a44", 10, 0, 0.2),
+        "iron": ("gradient", "#4e5470", "#1e2130", 0.15),
         "grip": ("stripes", "#5a4a7a", "#3a2f56", 8, 35, 0.15),
         "end": ("radial", "#a88a6a", "#6e5444", 0.15),
     },
@@ -136,16 +136,16 @@ RECIPES = {
         "glass": ("radial", "#fffbe0", "#ffb232", 0.05),
     },
     "win_point": {
-        "light": ("radial", "#fffef0", "#ffe7a0", 0.04),
-        "ring": ("radial", "#fff4c8", "#f0d27a", 0.05),
+        "light": ("gradient", "#fff6c0", "#f2c456", 0.06),
+        "ring": ("radial", "#fff4c8", "#c8a04a", 0.05),
         "cap": ("gradient", "#fff0c0", "#e8c070", 0.08),
         "stalk": ("gradient", "#f4efe0", "#c9c0a8", 0.08),
         "stone": STONE,
-        "veil": ("radial", "#fffbe6", "#f6dc8a", 0.03),
+        "veil": ("radial", "#ffffff", "#fff0b0", 0.03),
     },
     "healing_lamp": {
         "iron": IRON,
-        "glass": ("radial", "#f6ffd0", "#a8e048", 0.05),
+        "glass": ("radial", "#eeffa8", "#86d23a", 0.05),
         "stone": STONE,
         "leaf": MOSS,
     },
@@ -168,6 +168,6 @@ GLOW = {
     "projectile": {"cells": ["tip"]},
     "slow_trap": {"all": 0.4},
     "checkpoint": {"cells": ["glass"]},
-    "win_point": {"all": 0.7},
+    "win_point": {"cells": ["light", "veil"]},
     "healing_lamp": {"cells": ["glass"]},
 }
