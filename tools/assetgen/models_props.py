@@ -13,7 +13,7 @@ from mathutils import Matrix, Vector
 
 import rig
 from poses import ease_out, wave
-from props_shapes import bevel, box, jitter, lumpy, ribbed, rod
+from props_shapes import bevel, box, box_uvs, jitter, lumpy, ribbed, rod
 from rig import transform as T
 
 
@@ -27,6 +27,9 @@ def smooth_step(t):
 # a carved pumpkin head whose face glows, and a gold crown.  About 3 units tall.
 
 BOSS = "props"  # the manifest's name for the boss model (props.md2, props.png)
+# The boss is modelled a little over size and shrunk as a whole by its root, so
+# that he stands about 3 units tall to the tips of his crown.
+BOSS_SIZE = 0.9
 
 
 def boss_robe_shape(bm):
@@ -91,7 +94,8 @@ def boss_body(p):
     head_pose = {"rotation": (wave(p, 5, 0.15), wave(p, 3, 0.3) + 4, wave(p, 6, 0.2)),
                  "offset": (0, 0, breathe * 0.8)}
     return {
-        "BossRoot": {"offset": (0, 0, 0.06 + wave(p, 0.05, 0.25)), "rotation": (sway, 3, 0)},
+        "BossRoot": {"offset": (0, 0, 0.06 + wave(p, 0.05, 0.25)), "rotation": (sway, 3, 0),
+                     "scale": (BOSS_SIZE,) * 3},
         "BossBody": {"scale": (1 + breathe, 1 + breathe * 0.6, 1 + breathe * 0.5)},
         "BossHead": head_pose, "BossCrown": head_pose, "BossFace": head_pose,
         "BossArmL": {"rotation": (-6 + wave(p, 6, 0.1), wave(p, 10), 0), "offset": (0, 0, breathe)},
@@ -102,7 +106,7 @@ def boss_body(p):
 def boss_die(t):
     slump = ease_out(min(1.0, t * 1.6))
     shrink = smooth_step((t - 0.25) / 0.75)
-    scale = 1.0 - 0.9 * shrink
+    scale = BOSS_SIZE * (1.0 - 0.9 * shrink)
     head_pose = {"rotation": (25 * slump, 35 * slump, 0), "offset": (0.15 * slump, 0, -0.5 * slump)}
     crown_pose = {"rotation": (60 * slump, 70 * slump, 0), "offset": (0.5 * slump, 0.3 * slump, -0.6 * slump)}
     return {
@@ -375,7 +379,7 @@ def door_pieces():
 
 def build_door():
     root = rig.make_root("DoorRoot")
-    door = rig.make_part("Door", "door", door_pieces(), parent=root)
+    door = rig.make_part("Door", "door", door_pieces(), parent=root, shape=box_uvs("door", ["planks"]))
     return root, [door]
 
 
@@ -393,7 +397,8 @@ def build_locked_door():
             rod((0.16 * side, -0.15, 1.32), (0.16 * side, 0.15, 1.32), 0.045, "gold", 5),
             ("sphere", (6, 3, 0.06), T((0.225 * side, 0, 0.98), (0.3, 1, 1.4)), "keyhole"),
         ]
-    door = rig.make_part("LockedDoor", "locked_door", pieces, parent=root)
+    door = rig.make_part("LockedDoor", "locked_door", pieces, parent=root,
+                         shape=box_uvs("locked_door", ["planks"]))
     return root, [door]
 
 
@@ -401,7 +406,8 @@ def build_locked_door():
 
 def build_crate():
     root = rig.make_root("CrateRoot")
-    body = rig.make_part("CrateBody", "crate", [box((0, 0, 0.48), (0.92, 0.92, 0.92), "boards")], parent=root)
+    body = rig.make_part("CrateBody", "crate", [box((0, 0, 0.48), (0.92, 0.92, 0.92), "boards")], parent=root,
+                         shape=box_uvs("crate", ["boards"]))
     bevel(body, 0.03, 2)
     pieces = []
     for x in (-0.45, 0.45):
@@ -423,12 +429,13 @@ def build_crate():
 
 def build_stone_block():
     root = rig.make_root("StoneBlockRoot")
-    block = rig.make_part("Block", "stone_block", [box((0, 0, 0.5), (1.0, 1.0, 1.0), "stone")], parent=root)
+    block = rig.make_part("Block", "stone_block", [box((0, 0, 0.5), (1.0, 1.0, 1.0), "stone")], parent=root,
+                          shape=box_uvs("stone_block", ["stone"]))
     bevel(block, 0.07, 2)
     moss = rig.make_part("Moss", "stone_block", [
-        ("sphere", (12, 5, 0.5), T((0.05, -0.05, 1.0), (1.05, 0.95, 0.14)), "moss"),
+        ("sphere", (12, 5, 0.5), T((-0.12, 0.1, 0.99), (0.8, 0.72, 0.12)), "moss"),
         ("sphere", (8, 4, 0.2), T((0.45, 0.38, 0.85), (0.5, 0.8, 0.6)), "moss"),
-    ], parent=root, shape=lumpy((0.05, -0.05, 1.0), 0.6, 0.1, 23))
+    ], parent=root, shape=lumpy((-0.12, 0.1, 0.99), 0.45, 0.14, 23))
     pieces = []
     for y in (-0.28, 0.28):
         # Iron straps over the top and down both faces, riveted: this one never breaks.
@@ -526,7 +533,8 @@ def build_stone_wall():
             cell = "stone_dark" if (i + course) % 3 == 0 else "stone"
             pieces.append(box((j(0.03), y, z + j(0.02)), (0.5 + j(0.04), width - 0.03, height - 0.02),
                               cell, (j(2), j(2), j(3))))
-    stones = rig.make_part("WallStones", "stone_wall", pieces, parent=root)
+    stones = rig.make_part("WallStones", "stone_wall", pieces, parent=root,
+                           shape=box_uvs("stone_wall", ["stone", "stone_dark"]))
     bevel(stones, 0.05, 1)
     moss = rig.make_part("WallMoss", "stone_wall", [
         ("sphere", (12, 4, 0.5), T((0.0, -0.5, 1.18), (0.55, 1.0, 0.1)), "moss"),

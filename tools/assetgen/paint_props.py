@@ -13,7 +13,7 @@ STONE = ("gradient", "#8d93b8", "#4d5274", 0.22)
 STONE_DARK = ("gradient", "#6a6f92", "#353955", 0.22)
 MOSS = ("gradient", "#6f9a83", "#3a5e55", 0.25)
 IRON = ("gradient", "#6b7190", "#2c3046", 0.18)
-WOOD = ("stripes", "#7c6670", "#5a4855", 14, 0, 0.22)
+WOOD = ("stripes", "#8e7680", "#5e4b58", 7, 0, 0.22)
 WOOD_DARK = ("gradient", "#5e4a55", "#33262f", 0.2)
 GOLD = ("gradient", "#ffe25a", "#e88a0c", 0.12)
 SOIL = ("gradient", "#4a4060", "#231d33", 0.25)
@@ -118,7 +118,7 @@ RECIPES = {
         "keyhole": PIT,
     },
     "crate": {
-        "boards": ("stripes", "#8a7468", "#6a5650", 12, 0, 0.22),
+        "boards": ("stripes", "#8a7468", "#5e4a46", 5, 0, 0.1),
         "battens": ("gradient", "#6e5a58", "#463838", 0.2),
         "nails": IRON,
     },

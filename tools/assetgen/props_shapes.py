@@ -8,6 +8,7 @@ import random
 
 from mathutils import Matrix, Vector
 
+import atlas
 from rig import transform as T
 
 
@@ -82,3 +83,42 @@ def jitter(seed):
     """A fixed-seed source of small random offsets for hand-laid stones and planks."""
     rng = random.Random(seed)
     return lambda amount: rng.uniform(-amount, amount)
+
+
+def box_uvs(texture, cells):
+    """A shape function giving the faces painted with the named cells a box
+    projection: each face takes the cell's swatch flat across the two axes it
+    faces, spread over the bounds of all faces of that cell.  Planks then run on
+    across a door and its arch, and a face shows the whole swatch, not the
+    sixteenth of it a primitive's own unwrap leaves it."""
+    rects = {cell: atlas.cell_rect(texture, cell) for cell in cells}
+
+    def cell_of(face, uv):
+        u = sum(loop[uv].uv[0] for loop in face.loops) / len(face.loops)
+        v = sum(loop[uv].uv[1] for loop in face.loops) / len(face.loops)
+        for cell, (u0, v0, u1, v1) in rects.items():
+            if u0 <= u <= u1 and v0 <= v <= v1:
+                return cell
+        return None
+
+    def shape(bm):
+        uv = bm.loops.layers.uv.active
+        bm.normal_update()
+        faces = {}
+        for face in bm.faces:
+            cell = cell_of(face, uv)
+            if cell is not None:
+                faces.setdefault(cell, []).append(face)
+        for cell, group in faces.items():
+            points = [v.co for face in group for v in face.verts]
+            low = [min(p[i] for p in points) for i in range(3)]
+            span = [max(max(p[i] for p in points) - low[i], 1e-6) for i in range(3)]
+            u0, v0, u1, v1 = rects[cell]
+            for face in group:
+                axis = max(range(3), key=lambda i: abs(face.normal[i]))
+                a, b = [(1, 2), (0, 2), (0, 1)][axis]
+                for loop in face.loops:
+                    s = (loop.vert.co[a] - low[a]) / span[a]
+                    t = (loop.vert.co[b] - low[b]) / span[b]
+                    loop[uv].uv = (u0 + s * (u1 - u0), v0 + t * (v1 - v0))
+    return shape
