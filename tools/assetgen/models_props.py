@@ -260,18 +260,18 @@ def build_arrow_trap():
     return root, [base, head, features]
 
 
-# ---- the projectile: a glowing bolt flying along +x --------------------------------
+# ---- the projectile: a glowing bolt flying along x ----------------------------------
+# Pointed at both ends, so it reads right whichever way along x the game turns it.
 
 def build_projectile():
     root = rig.make_root("ProjectileRoot")
     z = MUZZLE_HEIGHT
     bolt = rig.make_part("Bolt", "projectile", [
-        rod((-0.3, 0, z), (0.14, 0, z), 0.035, "shaft", 6),
-        rod((0.12, 0, z), (0.32, 0, z), 0.09, "tip", 8, 0.006),
-        ("sphere", (8, 5, 0.07), T((0.13, 0, z), (1.4, 1, 1)), "tip"),
-        box((-0.22, 0, z + 0.06), (0.16, 0.015, 0.1), "fletch", (0, 20, 0)),
-        box((-0.22, 0.05, z - 0.035), (0.16, 0.015, 0.1), "fletch", (120, 20, 0)),
-        box((-0.22, -0.05, z - 0.035), (0.16, 0.015, 0.1), "fletch", (-120, 20, 0)),
+        ("sphere", (10, 6, 0.1), T((0, 0, z), (2.0, 1, 1)), "tip"),
+        rod((0.16, 0, z), (0.3, 0, z), 0.075, "tip", 8, 0.006),
+        rod((-0.16, 0, z), (-0.3, 0, z), 0.075, "tip", 8, 0.006),
+        rod((0.07, 0, z), (0.11, 0, z), 0.115, "band", 10),
+        rod((-0.07, 0, z), (-0.11, 0, z), 0.115, "band", 10),
     ], parent=root)
     return root, [bolt]
 

@@ -30,7 +30,7 @@ ATLASES = {
     "spikes": (256, 4, {"grate": (0, 0), "pit": (1, 0), "spike": (2, 0), "rivet": (3, 0)}),
     "arrow_trap": (256, 4, {"stone": (0, 0), "head": (1, 0), "eye": (2, 0), "mouth": (3, 0),
                             "moss": (0, 1), "horn": (1, 1)}),
-    "projectile": (256, 4, {"shaft": (0, 0), "tip": (1, 0), "fletch": (2, 0)}),
+    "projectile": (256, 4, {"tip": (0, 0), "band": (1, 0)}),
     "slow_trap": (256, 4, {"goo": (0, 0), "bubble": (1, 0), "rim": (2, 0)}),
     "spawner": (256, 4, {"soil": (0, 0), "pit": (1, 0), "slab": (2, 0), "moss": (3, 0),
                          "glow": (0, 1), "grass": (1, 1)}),
@@ -81,9 +81,8 @@ RECIPES = {
         "horn": STONE_DARK,
     },
     "projectile": {
-        "shaft": ("gradient", "#b8a0c0", "#6e5a7a", 0.12),
-        "tip": ("radial", "#ffffff", "#ffd05a", 0.04),
-        "fletch": ("gradient", "#ff7a5a", "#c0304a", 0.1),
+        "tip": ("radial", "#fffbe0", "#ffa030", 0.04),
+        "band": ("gradient", "#c0486a", "#6a1e44", 0.1),
     },
     "slow_trap": {
         "goo": ("radial", "#d8ff6a", "#4fbf2a", 0.15),
