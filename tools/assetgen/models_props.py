@@ -333,17 +333,17 @@ def build_key():
         rod((0.0, 0, 0), (0.04, 0, 0), 0.062, "shine", 8),
         box((0.2, -0.06, 0), (0.05, 0.1, 0.06), "gold"),
         box((0.26, -0.07, 0), (0.05, 0.12, 0.06), "gold"),
-    ], parent=root, shape=tipped(-35, 0.3))
+    ], parent=root, shape=tipped(-35, 0.3, 1.15))
     return root, [key]
 
 
-def tipped(degrees, lift):
-    """A shape function tipping the whole part about x and lifting it."""
+def tipped(degrees, lift, size=1.0):
+    """A shape function scaling the whole part, tipping it about x and lifting it."""
     turn = Matrix.Rotation(math.radians(degrees), 4, "X")
 
     def shape(bm):
         for v in bm.verts:
-            v.co = turn @ v.co + Vector((0, 0, lift))
+            v.co = turn @ (v.co * size) + Vector((0, 0, lift))
     return shape
 
 
@@ -472,27 +472,30 @@ def build_checkpoint():
 
 
 def build_win_point():
-    """A fairy ring: pale gold mushrooms round a glowing ring, under an arch of light
-    with motes drifting in its doorway."""
+    """A fairy ring: pale gold mushrooms and glowing stones in a circle, under an
+    arch of light with motes drifting in its doorway."""
     root = rig.make_root("WinPointRoot")
-    pieces = [("cone", (14, 1.05, 1.05, 0.03), T((0, 0, 0.015)), "ring")]
+    pieces = []
     for i in range(6):
         a = 2 * math.pi * (i + 0.3) / 6
         x, y = 1.15 * math.cos(a), 1.15 * math.sin(a)
         h = 0.2 + 0.06 * (i % 3)
         pieces += [("cone", (4, 0.05, 0.04, h), T((x, y, h / 2)), "stalk"),
                    ("sphere", (6, 3, 0.13), T((x, y, h), (1, 1, 0.55)), "cap")]
+        a = 2 * math.pi * (i + 0.8) / 6
+        pieces.append(("sphere", (5, 3, 0.11), T((1.1 * math.cos(a), 1.1 * math.sin(a), 0.02), (1, 1, 0.4)),
+                       "ring"))
     ring = rig.make_part("FairyRing", "win_point", pieces, parent=root)
-    arch = [rod((0, 0.9, 0.0), (0, 0.9, 1.45), 0.08, "light", 6, 0.07),
-            rod((0, -0.9, 0.0), (0, -0.9, 1.45), 0.08, "light", 8, 0.07)]
+    spring, radius = 1.45, 0.9
+    arch = [rod((0, radius, 0.0), (0, radius, spring), 0.1, "light", 6),
+            rod((0, -radius, 0.0), (0, -radius, spring), 0.1, "light", 6)]
     steps = 7
     for i in range(steps):
         a0, a1 = math.pi * i / steps, math.pi * (i + 1) / steps
-        arch.append(rod((0, 0.9 * math.cos(a0), 1.45 + 0.9 * math.sin(a0)),
-                        (0, 0.9 * math.cos(a1), 1.45 + 0.9 * math.sin(a1)), 0.1, "light", 6))
+        arch.append(rod((0, radius * math.cos(a0), spring + radius * math.sin(a0)),
+                        (0, radius * math.cos(a1), spring + radius * math.sin(a1)), 0.1, "light", 6))
     # Motes of light drifting in the doorway.
-    for y, z, r in ((0.35, 0.6, 0.09), (-0.3, 1.0, 0.11), (0.1, 1.55, 0.1), (-0.45, 0.35, 0.07),
-                    (0.5, 1.3, 0.07)):
+    for y, z, r in ((0.3, 0.55, 0.1), (-0.3, 1.05, 0.12), (0.1, 1.65, 0.1)):
         arch.append(("sphere", (6, 3, r), T((0.0, y, z)), "veil"))
     gate = rig.make_part("LightGate", "win_point", arch, parent=root)
     return root, [ring, gate]

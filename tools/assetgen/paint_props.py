@@ -135,8 +135,8 @@ RECIPES = {
         "glass": ("radial", "#fffbe0", "#ffb232", 0.05),
     },
     "win_point": {
-        "light": ("gradient", "#fff6c0", "#f2c456", 0.06),
-        "ring": ("radial", "#fff4c8", "#c8a04a", 0.05),
+        "light": ("gradient", "#fff8d0", "#ffd45e", 0.06),
+        "ring": ("radial", "#ffffff", "#ffe08a", 0.04),
         "cap": ("gradient", "#fff0c0", "#e8c070", 0.08),
         "stalk": ("gradient", "#f4efe0", "#c9c0a8", 0.08),
         "stone": STONE,
@@ -167,6 +167,6 @@ GLOW = {
     "projectile": {"cells": ["tip"]},
     "slow_trap": {"all": 0.4},
     "checkpoint": {"cells": ["glass"]},
-    "win_point": {"cells": ["light", "veil"]},
+    "win_point": {"cells": ["light", "veil", "ring"]},
     "healing_lamp": {"cells": ["glass"]},
 }
