@@ -461,12 +461,13 @@ def build_checkpoint():
     ], parent=root)
     bevel(post, 0.02, 1)
     lantern = rig.make_part("Lantern", "checkpoint", [
-        ("cone", (6, 0.17, 0.17, 0.34), T((0, 0, 1.62)), "glass"),
-        rod((0.18, 0, 1.44), (0.18, 0, 1.8), 0.025, "metal", 4),
-        rod((-0.09, 0.156, 1.44), (-0.09, 0.156, 1.8), 0.025, "metal", 4),
-        rod((-0.09, -0.156, 1.44), (-0.09, -0.156, 1.8), 0.025, "metal", 4),
-        ("cone", (4, 0.42, 0.02, 0.3), T((0, 0, 1.94), rotation=(0, 0, 45)), "roof"),
-        ("sphere", (6, 4, 0.05), T((0, 0, 2.1)), "metal"),
+        # Glass wider at the top, under a small cap, so the light shows from the high camera.
+        ("cone", (6, 0.16, 0.22, 0.36), T((0, 0, 1.63)), "glass"),
+        rod((0.2, 0, 1.44), (0.24, 0, 1.82), 0.025, "metal", 4),
+        rod((-0.1, 0.173, 1.44), (-0.12, 0.208, 1.82), 0.025, "metal", 4),
+        rod((-0.1, -0.173, 1.44), (-0.12, -0.208, 1.82), 0.025, "metal", 4),
+        ("cone", (6, 0.27, 0.02, 0.22), T((0, 0, 1.92)), "roof"),
+        ("sphere", (6, 4, 0.05), T((0, 0, 2.05)), "metal"),
     ], parent=root)
     return root, [post, lantern]
 
