@@ -26,7 +26,7 @@ def smooth_step(t):
 # He hovers, a tattered violet robe under huge iron shoulders, big pale ghost hands,
 # a carved pumpkin head whose face glows, and a gold crown.  About 3 units tall.
 
-BOSS = "props"  # the manifest's name for the boss model (props.md2, props.png)
+BOSS = "boss"  # the boss model (boss.md2, boss.png)
 # The boss is modelled a little over size and shrunk as a whole by its root, so
 # that he stands about 3 units tall to the tips of his crown.
 BOSS_SIZE = 0.9

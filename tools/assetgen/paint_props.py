@@ -21,8 +21,7 @@ PIT = ("radial", "#0c0a18", "#2a2540", 0.05)
 
 # Texture name -> (size in pixels, cells per side, {cell name: (column, row)}), row 0 at the top.
 ATLASES = {
-    # The boss keeps the manifest's model name "props": props.md2 and props.png.
-    "props": (512, 4, {
+    "boss": (512, 4, {
         "pumpkin": (0, 0), "face": (1, 0), "crown": (2, 0), "cloak": (3, 0),
         "hem": (0, 1), "armour": (1, 1), "hand": (2, 1), "stem": (3, 1),
     }),
@@ -50,7 +49,7 @@ ATLASES = {
 
 # Texture name -> {cell name: recipe}.
 RECIPES = {
-    "props": {
+    "boss": {
         "pumpkin": ("stripes", "#ff9a30", "#d9641a", 6, 0, 0.15),
         "face": ("radial", "#fff6b0", "#ffb020", 0.04),
         "crown": GOLD,
@@ -162,7 +161,7 @@ PAINTERS = {}
 # Texture -> how its model glows on the contact sheet:
 # {"all": emission strength} or {"cells": [cells that shine, each lighting the scene]}.
 GLOW = {
-    "props": {"cells": ["face"]},
+    "boss": {"cells": ["face"]},
     "key": {"all": 0.25},
     "projectile": {"cells": ["tip"]},
     "slow_trap": {"all": 0.4},
