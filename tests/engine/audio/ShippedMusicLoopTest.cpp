@@ -43,13 +43,15 @@ struct Track {
     std::vector<int16_t> samples;  // interleaved
 };
 
-// The catalogued file of a sound, found the way the game finds it.
-std::filesystem::path CataloguedPath(const std::string& name) {
-    TestSupport::ScopedWorkingDirectory cwd(kRoot);
+// The catalogued file of a sound, found the way the game finds it: from a
+// working directory (game) whose GameData is the shipped one.
+std::filesystem::path CataloguedPath(const std::string& name, const std::filesystem::path& game) {
+    std::filesystem::create_directory_symlink(kRoot / "GameData", game / "GameData");
+    TestSupport::ScopedWorkingDirectory cwd(game);
     Engine::cOpenALSoundManager catalogue;  // no output needed to read the catalogue
     if (!catalogue.LoadCatalogue("SoundData.xml", "./GameData/XML_Resources/")) return {};
     const Engine::SoundRecord* record = catalogue.GetSound(name);
-    return record == nullptr ? std::filesystem::path() : kRoot / record->sound.path;
+    return record == nullptr ? std::filesystem::path() : game / record->sound.path;
 }
 
 Track Decode(const std::filesystem::path& path) {
@@ -96,7 +98,7 @@ protected:
 
 TEST_P(ShippedMusicLoopTest, PlaysOnThroughItsLoopPointWithoutAGap) {
     const std::string name(GetParam());
-    const std::filesystem::path shipped = CataloguedPath(name);
+    const std::filesystem::path shipped = CataloguedPath(name, dir.Path());
     ASSERT_FALSE(shipped.empty()) << name << " is not catalogued";
     const Track track = Decode(shipped);
     ASSERT_GT(track.samples.size(), static_cast<size_t>(4 * kEndSeconds * track.rate * track.channels)) << shipped;
