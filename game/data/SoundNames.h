@@ -25,7 +25,8 @@ inline constexpr std::string_view kChaseMusic = "ChaserMusic";
 inline constexpr std::string_view kWinMusic = "WinMusic";
 inline constexpr std::string_view kDeathMusic = "DeathMusic";
 inline constexpr std::string_view kBossIntroMusic = "BossIntro";
-inline constexpr std::string_view kChallengeSting = "ChallengeSound";
+// A challenge lasts 45 s and stops the level music; this plays through it.
+inline constexpr std::string_view kChallengeMusic = "ChallengeSound";
 inline constexpr std::string_view kFirstSplashSting = "TessaryEntry";
 inline constexpr std::string_view kTeamSplashSting = "TeamEntry";
 
@@ -66,7 +67,7 @@ inline constexpr std::string_view kLoopedMusic[] = {kMainMenuMusic, kLevelMusic,
 
 // Music played once, beginning to end.
 inline constexpr std::string_view kShortMusic[] = {kWinMusic,       kDeathMusic,       kBossIntroMusic,
-                                                   kChallengeSting, kFirstSplashSting, kTeamSplashSting};
+                                                   kChallengeMusic, kFirstSplashSting, kTeamSplashSting};
 
 // Effects and voices: short, never silent, never clipped.
 inline constexpr std::string_view kEffectSounds[] = {

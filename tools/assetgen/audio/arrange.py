@@ -61,48 +61,43 @@ def _ticks(beats):
     return int(value)
 
 
-def _pattern_notes(pattern, chord, register, beats_per_bar):
-    """[(offset beats, length beats, key, velocity scale)] of one pattern over one chord."""
+def _pattern_notes(pattern, chord, register):
+    """[(start beat, length beats, key, velocity scale)] of one pattern over one chord."""
     start, length, root, intervals = chord
     tones = sorted(notation.nearest((root + i) % 12, register) for i in intervals)
     bass = notation.nearest(root, register)
-    fifth = notation.nearest((root + 7) % 12, register + 5)
-    out = []
+    third = bass + intervals[1]
+    fifth = bass + 7
 
     def steps(size):
-        count = int(length / size)
-        return [(Fraction(i) * size, size) for i in range(count)]
+        return [(Fraction(i) * size, size) for i in range(int(length / size))]
+
+    def cycle(order, size, strong=1.0, weak=0.8):
+        return [(at, s, order[i % len(order)], strong if i % 2 == 0 else weak)
+                for i, (at, s) in enumerate(steps(size))]
 
     if pattern == "pad":
-        out += [(0, length, k, 0.8) for k in tones]
-    elif pattern in ("arp", "arp16"):
-        size = Fraction(1, 2) if pattern == "arp" else Fraction(1, 4)
-        cycle = tones + [tones[0] + 12] + tones[-1:0:-1]
-        for i, (at, size_) in enumerate(steps(size)):
-            out.append((at, size_, cycle[i % len(cycle)], 1.0 if i % 2 == 0 else 0.8))
+        out = [(0, length, k, 0.8) for k in tones]
+    elif pattern == "arp":
+        out = cycle(tones + [tones[0] + 12] + tones[-1:0:-1], Fraction(1, 2))
+    elif pattern == "arp16":
+        out = cycle(tones + [tones[0] + 12] + tones[-1:0:-1], Fraction(1, 4))
     elif pattern == "stab":
-        for at, size_ in steps(Fraction(1)):
-            if (start + at) % 2 == 1:
-                out += [(at, Fraction(1, 2), k, 0.9) for k in tones]
+        out = [(at, Fraction(1, 2), k, 0.9) for at, _ in steps(Fraction(1)) if (start + at) % 2 == 1 for k in tones]
     elif pattern == "pluck":
-        order = [bass, fifth, tones[1 % len(tones)], fifth]
-        out += [(at, s, order[i % 4], 1.0 if i % 2 == 0 else 0.75) for i, (at, s) in enumerate(steps(Fraction(1)))]
+        out = cycle([bass, fifth, third, fifth], Fraction(1), weak=0.75)
     elif pattern == "root":
-        out.append((0, length, bass, 1.0))
+        out = [(0, length, bass, 1.0)]
     elif pattern == "root5":
-        out += [(at, s, bass if i % 2 == 0 else fifth - 12 if fifth - 12 >= bass - 7 else fifth, 1.0)
-                for i, (at, s) in enumerate(steps(Fraction(2)))]
+        out = cycle([bass, bass - 5], Fraction(2), weak=0.9)
     elif pattern == "walk":
-        order = [bass, tones[1 % len(tones)], fifth, tones[1 % len(tones)]]
-        out += [(at, s, order[i % 4], 1.0 if i % 2 == 0 else 0.85) for i, (at, s) in enumerate(steps(Fraction(1)))]
+        out = cycle([bass, third, fifth, third], Fraction(1), weak=0.85)
     elif pattern == "pulse":
-        out += [(at, s, bass, 1.0 if i % 2 == 0 else 0.7) for i, (at, s) in enumerate(steps(Fraction(1, 2)))]
+        out = cycle([bass], Fraction(1, 2), weak=0.7)
     elif pattern == "octaves":
-        out += [(at, s, bass + (12 if i % 2 else 0), 1.0 if i % 2 == 0 else 0.8)
-                for i, (at, s) in enumerate(steps(Fraction(1, 2)))]
+        out = cycle([bass, bass + 12], Fraction(1, 2))
     elif pattern == "trem":
-        for i, (at, s) in enumerate(steps(Fraction(1, 4))):
-            out += [(at, s, k, 0.6 + 0.2 * (i % 4 == 0)) for k in tones]
+        out = [(at, s, k, 0.8 if i % 4 == 0 else 0.6) for i, (at, s) in enumerate(steps(Fraction(1, 4))) for k in tones]
     else:
         raise ValueError(f"unknown pattern @{pattern}")
     return [(start + at, s, k, v) for at, s, k, v in out]
@@ -116,7 +111,7 @@ def _section_notes(section, voice, text, beats_per_bar, where):
             raise ValueError(f"{where}: chords do not cover {section.bars} bars")
         notes = []
         for chord in chords:
-            for start, length, key, scale in _pattern_notes(text[1:], chord, voice.register, beats_per_bar):
+            for start, length, key, scale in _pattern_notes(text[1:], chord, voice.register):
                 notes.append((start, length, key, round(voice.velocity * scale)))
         return notes
     melody, total = notation.parse_melody(text, beats_per_bar, where)

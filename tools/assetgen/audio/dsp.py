@@ -46,7 +46,7 @@ def noise(rng, duration):
     return rng.uniform(-1.0, 1.0, seconds(duration))
 
 
-def band(signal, low_hz, high_hz, slope=2):
+def band(signal, low_hz, high_hz, slope=4):
     """Band limits by a smooth mask on the whole signal's spectrum (zero phase)."""
     size = len(signal) * 2
     spectrum = np.fft.rfft(signal, n=size)
@@ -107,15 +107,17 @@ def fade_edges(signal, fade_in=0.002, fade_out=0.01):
 
 
 def resample(signal, ratio):
-    """Band-limited resampling to len * ratio samples (FFT based)."""
-    count = int(round(len(signal) * ratio))
-    spectrum = np.fft.rfft(signal)
+    """Band-limited resampling to len * ratio samples (FFT based). The signal is
+    padded with silence first, so its end does not wrap round into its start."""
+    padded = np.concatenate([signal, np.zeros(len(signal) // 4 + 64)])
+    count = int(round(len(padded) * ratio))
+    spectrum = np.fft.rfft(padded)
     bins = count // 2 + 1
     if bins <= spectrum.size:
         spectrum = spectrum[:bins]
     else:
         spectrum = np.concatenate([spectrum, np.zeros(bins - spectrum.size, dtype=complex)])
-    return np.fft.irfft(spectrum, n=count) * ratio
+    return (np.fft.irfft(spectrum, n=count) * ratio)[: int(round(len(signal) * ratio))]
 
 
 def normalise_peak(signal, peak_db):

@@ -27,7 +27,8 @@ def bell(freq, duration, ratios=(1.0, 2.76, 5.4, 8.93), decays=(1.0, 0.6, 0.35, 
     for ratio, decay, level in zip(ratios, decays, levels):
         if freq * ratio < RATE / 2.2:
             out += level * np.sin(2 * np.pi * freq * ratio * t) * np.exp(-t / (decay * duration / 4.0))
-    return out * np.minimum(1.0, t / 0.002)
+    # A 2 ms strike and a 20 ms fade at the end, where the partials are cut.
+    return out * np.minimum(1.0, t / 0.002) * np.minimum(1.0, (duration - t) / 0.02)
 
 
 def thump(start_hz, end_hz, duration):

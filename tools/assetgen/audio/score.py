@@ -7,7 +7,7 @@ section's chords:
 
   @pad     the chord held           @arp, @arp16  broken chord in 8ths / 16ths
   @stab    chord on beats 2 and 4   @pluck        root, fifth, third, fifth in quarters
-  @root    root held                @root5        root and fifth in halves
+  @root    root held                @root5        root and the fifth below in halves
   @walk    root, third, fifth, third in quarters
   @pulse   repeated root in 8ths    @octaves      root and its octave in 8ths
   @trem    chord repeated in 16ths
@@ -248,8 +248,9 @@ DEATH = Piece(
     form=["A"],
 )
 
+# The boss grows for about 3.3 s before it starts its own music: the intro fits.
 BOSS_INTRO = Piece(
-    beat_ms=500, beats_per_bar=4, tail_beats=6,
+    beat_ms=400, beats_per_bar=4, tail_beats=3,
     voices={
         "timpani": Voice(TIMPANI, register=43, volume=118, pan=64, reverb=60, velocity=70),
         "trombone": Voice(TROMBONE, register=48, volume=100, pan=56, reverb=70, velocity=96),
@@ -257,27 +258,51 @@ BOSS_INTRO = Piece(
         "choir": Voice(CHOIR, register=60, volume=84, pan=64, reverb=100, velocity=84),
         "bells": Voice(TUBULAR_BELLS, register=67, volume=90, pan=40, reverb=100, velocity=96),
     },
-    sections={"A": Section(3, "Cm | Db | G", {
-        "timpani": f"{repeat('C2:1/4', 16)} | {repeat('C#2:1/4', 16)} | G2:1! r:3",
-        "trombone": "C3:4 | Db3:4 | G2:4",
+    sections={"A": Section(2, "Cm | Db G", {
+        "timpani": f"{repeat('C2:1/4', 16)} | C#2:1/4 C#2 C#2 C#2 C#2 C#2 C#2 C#2 G1:1! r:1",
+        "trombone": "C3:4 | Db3:2 G2:2!",
         "organ": "@pad", "choir": "@pad",
-        "bells": "r:4 | r:4 | G4+D5:4"})},
+        "bells": "r:4 | r:2 G4+D5:2"})},
     form=["A"],
 )
 
+# A challenge lasts 45 s and stops the level music: its sting opens 45 s of
+# music that counts the time down and ends as the level music comes back.
+CHALLENGE_RUN_CHORDS = "Em | Em | C | B7 | Em | Em | Am | B7"
+CHALLENGE_CLIMB_CHORDS = "Em | Em | F | F | F#dim | F#dim | B7 | B7"
 CHALLENGE = Piece(
     beat_ms=400, beats_per_bar=4, tail_beats=4,
     voices={
         "xylophone": Voice(XYLOPHONE, register=79, volume=104, pan=72, reverb=60, velocity=92),
+        "ticker": Voice(XYLOPHONE, register=79, volume=124, pan=80, reverb=60, velocity=110),
         "brass": Voice(BRASS, register=60, volume=100, pan=56, reverb=70, velocity=100),
         "pizzicato": Voice(PIZZICATO, register=52, volume=100, pan=40, reverb=50, velocity=90, gate=0.5),
+        "contrabass": Voice(PIZZICATO, register=40, volume=110, pan=64, reverb=30, velocity=96, gate=0.5),
+        "strings": Voice(TREMOLO_STRINGS, register=60, volume=80, pan=44, reverb=60, velocity=70),
+        "bassoon": Voice(BASSOON, register=48, volume=108, pan=58, reverb=40, velocity=96, gate=0.85),
+        "trombone": Voice(TROMBONE, register=48, volume=76, pan=70, reverb=50, velocity=80, gate=0.85),
+        "timpani": Voice(TIMPANI, register=43, volume=110, pan=64, reverb=60, velocity=96),
     },
-    sections={"A": Section(2, "Em | Em", {
-        "xylophone": "E5:1/4 F#5 G5 A5 B5 C6 D6 E6 F#6 G6 A6 B6 E7:1 | r:4",
-        "brass": "r:4 | E4+G4+B4+E5:2! r:2",
-        "pizzicato": "E3:1/2 B3 E4 B3 E4 G4 B4 E5 | E3:2 r:2"},
-        {"snare": "xxxxxxxxxxxxxxxx"}, drum_velocity=50)},
-    form=["A"],
+    sections={
+        "Sting": Section(2, "Em | Em", {
+            "xylophone": "E5:1/4 F#5 G5 A5 B5 C6 D6 E6 F#6 G6 A6 B6 E7:1 | r:4",
+            "brass": "r:4 | E4+G4+B4+E5:2! r:2",
+            "pizzicato": "E3:1/2 B3 E4 B3 E4 G4 B4 E5 | E3:2 r:2"},
+            {"snare": "xxxxxxxxxxxxxxxx"}, drum_velocity=50),
+        "Tick": Section(8, CHALLENGE_RUN_CHORDS, {"ticker": "@arp", "contrabass": "@pulse", "strings": "@pad"},
+                        {"woodblock": "x...x...x...x...", "hat": "..x...x...x...x."}, drum_velocity=70),
+        "Run": Section(8, CHASE_B_CHORDS, {"bassoon": CHASE_B_TUNE, "trombone": CHASE_B_TUNE, "strings": "@trem",
+                                           "contrabass": "@octaves"}, CHASE_DRUMS, drum_velocity=66),
+        "Climb": Section(8, CHALLENGE_CLIMB_CHORDS, {"xylophone": "@arp16", "strings": "@trem",
+                                                     "contrabass": "@pulse", "timpani": "@root5"},
+                         {"kick": "x...x...x...x...", "snare": "x.x.x.x.x.x.x.x."}, drum_velocity=66),
+        "End": Section(2, "Em | Em", {
+            "brass": "E4+G4+B4+E5:1 r:1 B3+E4+G4:1 r:1 | E3+B3+E4+G4+B4:2 r:2",
+            "timpani": "E2:1 r:1 B1:1 r:1 | E2:2 r:2",
+            "xylophone": "r:4 | E6+E7:1 r:3"},
+            {"crash": "x..............."}, drum_velocity=55),
+    },
+    form=["Sting", "Tick", "Run", "Climb", "End"],
 )
 
 TESSARY_ENTRY = Piece(

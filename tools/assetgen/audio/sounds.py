@@ -39,10 +39,11 @@ SOUNDS = [
           "strings, choir and a cymbal on the last chord."),
     Sound("DeathMusic", "music", "The kid has fallen: a slow falling celesta line over bassoon and choir, "
           "A minor, ending on a held chord."),
-    Sound("BossIntro", "music", "The boss appears: a timpani roll rising a semitone, trombones and organ, "
-          "choir, ending on a tubular bell chord."),
-    Sound("ChallengeSound", "music", "A challenge starts: a xylophone run up two octaves over a snare roll, "
-          "then a brass stab."),
+    Sound("BossIntro", "music", "The boss appears (3.3 s, while it grows): a timpani roll, trombones and "
+          "organ, choir, a fall to G under a tubular bell chord."),
+    Sound("ChallengeSound", "music", "A 45-second challenge: a xylophone run and brass stab, then ticking "
+          "woodblock and xylophone, the chase motif on bassoon and trombone, a climb over a diminished "
+          "chord, and a final brass cadence as the time runs out."),
     Sound("TessaryEntry", "music", "First splash screen: a celesta and harp sweep up a C major seventh "
           "chord, glockenspiel sparkle, choir."),
     Sound("TeamEntry", "music", "Team splash screen: a warm F to C cadence on strings and choir, a celesta "

@@ -42,12 +42,14 @@ def small_room(samples, seed):
     response = rng.standard_normal(length) * np.exp(-np.arange(length) / dsp.seconds(0.07))
     response = dsp.band(response, 0, 3000) * 0.05
     response[0] = 1.0
-    return np.convolve(samples, response)[: len(samples) + length // 2]
+    size = len(samples) + length
+    wet = np.fft.irfft(np.fft.rfft(samples, n=size) * np.fft.rfft(response, n=size), n=size)
+    return wet[: len(samples) + length // 2]
 
 
 def make(name, work):
     text, variant, pitch, speed, ratio, shaping = LINES[name]
-    spoken = trim(speak(text, variant, pitch, speed, f"{work}/{name}.espeak.wav"))
+    spoken = dsp.fade_edges(trim(speak(text, variant, pitch, speed, f"{work}/{name}.espeak.wav")), 0.005, 0.03)
     # To 44.1 kHz and, in the same step, up or down in pitch (and tempo) by ratio.
     out = dsp.resample(spoken, 2.0 / ratio)
     if shaping == "soft":
