@@ -70,7 +70,6 @@ def dumb_death_1():
     rng = _rng(4)
     duration = 0.6
     puff = dsp.lowpass_sweep(dsp.noise(rng, 0.3), np.geomspace(5000, 300, seconds(0.3))) * envelope(0.3, 0.004, 2.5)
-    t = timeline(0.42)
     squeak = 2 * np.abs(2 * ((dsp.sweep(1300, 280, 0.42) / (2 * np.pi)) % 1.0) - 1) - 1  # triangle wave
     squeak *= envelope(0.42, 0.01, 1.5) * 0.5
     out = np.zeros(seconds(duration))
