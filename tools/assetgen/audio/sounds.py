@@ -39,8 +39,9 @@ SOUNDS = [
           "strings, choir and a cymbal on the last chord."),
     Sound("DeathMusic", "music", "The kid has fallen: a slow falling celesta line over bassoon and choir, "
           "A minor, ending on a held chord."),
-    Sound("BossIntro", "music", "The boss appears (3.3 s, while it grows): a timpani roll, trombones and "
-          "organ, choir, a fall to G under a tubular bell chord."),
+    Sound("BossIntro", "music", "The boss appears: a timpani roll, trombones and organ, choir, a fall to G "
+          "under a tubular bell chord; the phrase lasts the 3.3 s the boss takes to grow, and the bell rings "
+          "out into the boss music."),
     Sound("ChallengeSound", "music", "A 45-second challenge: a xylophone run and brass stab, then ticking "
           "woodblock and xylophone, the chase motif on bassoon and trombone, a climb over a diminished "
           "chord, and a final brass cadence as the time runs out."),
