@@ -1,0 +1,3 @@
+"""Billboard, light halo and particle textures of the scenery group: none painted yet."""
+
+PAINTERS = {}

@@ -1,0 +1,3 @@
+"""The sky box faces of the scenery group: not painted yet."""
+
+PAINTERS = {}
