@@ -142,8 +142,40 @@ def _lathe(bm, uv_layer, dims, matrix):
     return _sweep(bm, uv_layer, rings, caps, None)
 
 
+def _extrude(bm, uv_layer, dims, matrix):
+    """dims: (outline [(y, z), ...] counter-clockwise seen from +x, thickness): a flat slab
+    standing in the y-z plane, as thick as given along x."""
+    outline, thickness = dims
+    half = thickness / 2.0
+    front = [bm.verts.new(matrix @ Vector((half, y, z))) for y, z in outline]
+    back = [bm.verts.new(matrix @ Vector((-half, y, z))) for y, z in outline]
+    low_y, high_y = min(p[0] for p in outline), max(p[0] for p in outline)
+    low_z, high_z = min(p[1] for p in outline), max(p[1] for p in outline)
+
+    def uv(y, z):
+        return ((y - low_y) / (high_y - low_y), (z - low_z) / (high_z - low_z))
+    faces = []
+    for ring, order in ((front, 1), (back, -1)):
+        verts = ring if order == 1 else list(reversed(ring))
+        points = outline if order == 1 else list(reversed(outline))
+        face = bm.faces.new(verts)
+        for loop, (y, z) in zip(face.loops, points):
+            loop[uv_layer].uv = uv(y, z)
+        faces.append(face)
+    n = len(outline)
+    for i in range(n):
+        j = (i + 1) % n
+        face = bm.faces.new([back[i], back[j], front[j], front[i]])
+        for loop, u, v in zip(face.loops, (0.0, 1.0, 1.0, 0.0), (0.0, 0.0, 1.0, 1.0)):
+            loop[uv_layer].uv = (u, v)
+        faces.append(face)
+    return faces
+
+
 def _add(bm, uv_layer, piece):
     kind, dims, matrix = piece[0], piece[1], piece[2]
+    if kind == "extrude":
+        return _extrude(bm, uv_layer, dims, matrix)
     if kind == "tube":
         return _tube(bm, uv_layer, dims, matrix)
     if kind == "lathe":
@@ -251,7 +283,7 @@ def _branch(start, direction, length, radius, seed, points=4):
     step = length / (points - 1)
     for i in range(points):
         path.append(tuple(p))
-        kink = Vector((wobble(i, seed, 0.3), wobble(seed, i, 1.1), 0.6 + 0.4 * wobble(i, i, seed)))
+        kink = Vector((wobble(i, seed, 0.3), wobble(seed, i, 1.1), 0.3 + 0.4 * wobble(i, i, seed)))
         d = (d + 0.45 * kink).normalized()
         p = p + d * step
     radii = [radius * (1.0 - i / (points - 1)) for i in range(points)]
@@ -260,26 +292,26 @@ def _branch(start, direction, length, radius, seed, points=4):
 
 def build_tree_bare():
     trunk_path = bend([(0, 0, z) for z in (0.0, 0.35, 0.8, 1.3, 1.8, 2.3, 2.75)], 0.35, 2.0)
-    trunk = [("tube", (8, trunk_path, (0.46, 0.33, 0.26, 0.22, 0.18, 0.14, 0.0)), Matrix(), "bark",
+    trunk = [("tube", (8, trunk_path, (0.55, 0.4, 0.33, 0.28, 0.22, 0.16, 0.0)), Matrix(), "bark",
               lambda co: Vector((co.x + 0.04 * wobble(co.z * 4, co.x, co.y, 1), co.y, co.z)))]
     limbs = []
-    for i, (z, yaw, rise, length) in enumerate([(1.55, 20, 0.5, 1.5), (1.85, 150, 0.7, 1.4), (2.15, 260, 0.8, 1.3),
-                                                 (2.4, 80, 1.3, 1.2), (2.6, 200, 1.6, 1.2), (1.2, 300, 0.3, 1.0)]):
+    for i, (z, yaw, rise, length) in enumerate([(1.55, 20, 0.35, 1.5), (1.85, 150, 0.5, 1.4), (2.15, 260, 0.6, 1.3),
+                                                 (2.4, 80, 1.0, 1.2), (2.6, 200, 1.3, 1.2), (1.2, 300, 0.2, 1.0)]):
         start = _point_on(trunk_path, z)
         a = math.radians(yaw)
-        path, radii = _branch(start, (math.cos(a), math.sin(a), rise), length, 0.13 if i < 3 else 0.1, 5.0 + i)
+        path, radii = _branch(start, (math.cos(a), math.sin(a), rise), length * 1.15, 0.17 if i < 3 else 0.13, 5.0 + i)
         limbs.append(("tube", (5, path, radii), Matrix(), "branch"))
         if i < 4:
             # A twig forking off half way, reaching up like a claw.
-            twig, twig_radii = _branch(path[1], (math.cos(a + 0.9), math.sin(a + 0.9), 1.4), 0.6, 0.06, 11.0 + i, 3)
+            twig, twig_radii = _branch(path[1], (math.cos(a + 0.9), math.sin(a + 0.9), 1.4), 0.7, 0.08, 11.0 + i, 3)
             limbs.append(("tube", (4, twig, twig_radii), Matrix(), "branch"))
     centre = _point_on(trunk_path, 1.1)
     face = []
     # A hollow face in the bark: two eye holes and a gaping mouth on the front.
-    for y, z, sx, sz, cell in ((0.11, 1.3, 0.09, 0.13, "hollow"), (-0.11, 1.28, 0.09, 0.12, "hollow"),
-                               (0.0, 0.95, 0.16, 0.1, "hollow")):
+    for y, z, sx, sz, radius in ((0.13, 1.32, 0.1, 0.15, 0.27), (-0.13, 1.3, 0.1, 0.14, 0.27),
+                                 (0.0, 0.92, 0.19, 0.12, 0.32)):
         c = _point_on(trunk_path, z)
-        face.append(("sphere", (6, 4, 1.0), T((c.x + 0.2, c.y + y, z), (0.06, sx, sz)), cell))
+        face.append(("sphere", (6, 4, 1.0), T((c.x + radius, c.y + y, z), (0.07, sx, sz)), "hollow"))
     moss = [("sphere", (8, 4, 0.35), T((centre.x - 0.1, centre.y - 0.12, 0.1), (1.3, 1.2, 0.35)), "moss",
              lumpy(0.15, 4.0, 3.0, (0, 0, 0.1)))]
     return static("tree_bare", (trunk + _roots("root", 4, 0.9, 0.16, 3.0) + moss, None), (limbs, None),
@@ -348,18 +380,19 @@ def build_rock():
 
 def build_gravestone():
     tilt = (4, -7, 0)
+    arch = [(-0.4, 0.12), (0.4, 0.12)] + [(0.4 * math.cos(math.radians(a)), 0.9 + 0.4 * math.sin(math.radians(a)))
+                                          for a in range(0, 181, 20)]
     slab = [
-        box("stone", (0, 0, 0.5), (0.2, 0.8, 0.8)),
-        ("cone", (14, 0.4, 0.4, 0.2), T((0, 0, 0.9), (1, 1, 1), (0, 90, 0)), "stone"),
-        box("carving", (0.11, 0, 0.78), (0.03, 0.07, 0.42)),
-        box("carving", (0.11, 0, 0.88), (0.03, 0.3, 0.07)),
+        ("extrude", (arch, 0.2), Matrix(), "stone"),
+        box("carving", (0.11, 0, 0.78), (0.03, 0.08, 0.5)),
+        box("carving", (0.11, 0, 0.9), (0.03, 0.34, 0.08)),
         box("stone_dark", (0, 0, 0.1), (0.34, 0.96, 0.2)),
     ]
     matrix = T((0, 0, 0), (1, 1, 1), tilt)
     slab = [(p[0], p[1], matrix @ p[2]) + tuple(p[3:]) for p in slab]
     mound = [
-        ("sphere", (10, 5, 1.0), T((0.35, 0, 0.0), (0.75, 0.6, 0.16)), "soil", lumpy(0.12, 1.0, 5.0, (0.35, 0, 0))),
-        ("sphere", (8, 4, 1.0), T((-0.02, -0.32, 0.95), (0.13, 0.12, 0.08), (0, -7, 0)), "moss"),
+        ("sphere", (10, 5, 1.0), T((0.38, 0, 0.0), (0.5, 0.45, 0.1)), "soil", lumpy(0.12, 1.0, 5.0, (0.38, 0, 0))),
+        ("sphere", (8, 4, 1.0), T((-0.03, -0.3, 0.2), (0.2, 0.16, 0.09)), "moss"),
     ]
     return static("gravestone", (slab, 50), (mound, None))
 
@@ -387,14 +420,12 @@ def build_pumpkin():
         ("sphere", (6, 4, 1.0), T((0.1, 0.14, 0.6), (0.2, 0.1, 0.03), (0, -15, 35)), "leaf"),
     ]
     # The carved face: triangle eyes and a toothy grin, set into the front of the big one.
-    fx = 0.54
     face = [
-        ("cone", (3, 0.11, 0.11, 0.06), T((fx, 0.16, 0.42), (1, 1, 1), (0, -90, 0)), "face"),
-        ("cone", (3, 0.11, 0.11, 0.06), T((fx, -0.16, 0.42), (1, 1, 1), (0, -90, 0)), "face"),
-        ("cone", (3, 0.06, 0.06, 0.06), T((fx + 0.02, 0.0, 0.32), (1, 1, 1), (0, 90, 0)), "face"),
-        box("face", (fx - 0.01, 0.0, 0.2), (0.06, 0.36, 0.08)),
-        box("face", (fx - 0.02, 0.08, 0.15), (0.06, 0.07, 0.07)),
-        box("face", (fx - 0.02, -0.08, 0.25), (0.06, 0.07, 0.06)),
+        ("cone", (3, 0.12, 0.12, 0.08), T((0.56, 0.16, 0.47), (1, 1, 1), (0, -80, 0)), "face"),
+        ("cone", (3, 0.12, 0.12, 0.08), T((0.56, -0.16, 0.47), (1, 1, 1), (0, -80, 0)), "face"),
+        ("cone", (3, 0.06, 0.06, 0.08), T((0.6, 0.0, 0.36), (1, 1, 1), (0, 90, 0)), "face"),
+        ("tube", (4, [(0.6 - 0.5 * y * y, y, 0.22 + 1.1 * y * y) for y in (-0.22, -0.11, 0.0, 0.11, 0.22)],
+                  (0.035, 0.05, 0.055, 0.05, 0.035)), Matrix(), "face"),
     ]
     return static("pumpkin", (body + extras, None), (face, None))
 

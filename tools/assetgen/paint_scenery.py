@@ -39,13 +39,13 @@ ATLASES = {
 # Per texture, per cell: how to paint it.  The night palette: cool blue-violet
 # greys and teals; the few warm or glowing accents (lamp glass, the cottage
 # window, the runes, the pumpkin) stay small on the model.
-BARK = ("gradient", "#5e5472", "#2a2236", 0.3)
+BARK = ("gradient", "#6e6484", "#342c44", 0.3)
 RECIPES = {
     "tree_bare": {
         "bark": BARK,
-        "branch": ("gradient", "#6a6080", "#3a3048", 0.3),
+        "branch": ("gradient", "#7e7494", "#463c56", 0.3),
         "root": ("gradient", "#3e3650", "#1e1828", 0.3),
-        "hollow": ("radial", "#0c0814", "#2a2038", 0.05),
+        "hollow": ("radial", "#05030a", "#1a1224", 0.05),
         "moss": ("gradient", "#4c7478", "#2a464e", 0.3),
     },
     "tree_leafy": {
@@ -77,13 +77,13 @@ RECIPES = {
         "stone_dark": ("gradient", "#646c8c", "#383e58", 0.25),
         "carving": ("gradient", "#2a2c44", "#1a1a2e", 0.1),
         "moss": ("gradient", "#4e7a7c", "#2a4a52", 0.35),
-        "soil": ("gradient", "#3a3444", "#1e1a26", 0.35),
+        "soil": ("gradient", "#3a5a5c", "#223638", 0.35),
     },
     "pumpkin": {
         "skin": ("gradient", "#d2773a", "#8c3e1c", 0.2),
         "skin_dark": ("gradient", "#a65428", "#5e2612", 0.2),
         "stem": ("gradient", "#6a7a4a", "#2e3a22", 0.25),
-        "face": ("radial", "#f0b050", "#a85a1c", 0.05),
+        "face": ("radial", "#ffd070", "#e08a2a", 0.05),
         "leaf": ("gradient", "#3e6a5a", "#1e3a34", 0.3),
     },
     "lamp_post": {
@@ -111,9 +111,9 @@ RECIPES = {
         "sill": ("gradient", "#7a6a70", "#4a3c44", 0.25),
     },
     "signpost": {
-        "post": ("gradient", "#6a5c68", "#362c38", 0.3),
-        "board": ("stripes", "#9a8c90", "#7a6c74", 3, 0, 0.25),
-        "board_edge": ("gradient", "#5a4a54", "#32262e", 0.25),
+        "post": ("gradient", "#7e7088", "#443a4c", 0.3),
+        "board": ("stripes", "#b8acb4", "#948690", 3, 0, 0.25),
+        "board_edge": ("gradient", "#6e5e6a", "#42363e", 0.25),
         "cap": ("gradient", "#4a4e6a", "#262838", 0.2),
     },
     "fence": {
