@@ -269,10 +269,12 @@ def _roots(cell, count, reach, radius, seed, turn=0.0):
     for i in range(count):
         a = math.radians(turn + 360.0 * i / count + 17 * wobble(i, seed, 0.5))
         r = reach * (0.8 + 0.25 * wobble(i, 1.0, seed))
-        path = [(0.15 * math.cos(a), 0.15 * math.sin(a), 0.28),
-                (0.55 * r * math.cos(a), 0.55 * r * math.sin(a), 0.09),
-                (r * math.cos(a), r * math.sin(a), -0.02)]
-        pieces.append(("tube", (5, path, (radius, radius * 0.6, 0.0)), Matrix(), cell))
+        path = [(0.12 * math.cos(a), 0.12 * math.sin(a), 0.3),
+                (0.55 * r * math.cos(a), 0.55 * r * math.sin(a), 0.1),
+                (r * math.cos(a), r * math.sin(a), 0.02)]
+        # Blunt, sinking into the ground at the far end: a root, not a thorn.
+        pieces.append(("tube", (5, path, (radius, radius * 0.75, radius * 0.4)), Matrix(), cell,
+                       lambda co: Vector((co.x, co.y, max(-0.05, co.z * 0.8)))))
     return pieces
 
 
@@ -292,8 +294,13 @@ def _branch(start, direction, length, radius, seed, points=4):
 
 def build_tree_bare():
     trunk_path = bend([(0, 0, z) for z in (0.0, 0.35, 0.8, 1.3, 1.8, 2.3, 2.75)], 0.35, 2.0)
-    trunk = [("tube", (8, trunk_path, (0.55, 0.4, 0.33, 0.28, 0.22, 0.16, 0.0)), Matrix(), "bark",
-              lambda co: Vector((co.x + 0.04 * wobble(co.z * 4, co.x, co.y, 1), co.y, co.z)))]
+    def gnarl(co):
+        # Three twisting ridges run up the bark.
+        centre = _point_on(trunk_path, co.z)
+        dx, dy = co.x - centre.x, co.y - centre.y
+        k = 1.0 + 0.2 * math.sin(3 * math.atan2(dy, dx) + 2.5 * co.z)
+        return Vector((centre.x + dx * k, centre.y + dy * k, co.z))
+    trunk = [("tube", (8, trunk_path, (0.55, 0.4, 0.33, 0.28, 0.22, 0.16, 0.0)), Matrix(), "bark", gnarl)]
     limbs = []
     for i, (z, yaw, rise, length) in enumerate([(1.55, 20, 0.35, 1.5), (1.85, 150, 0.5, 1.4), (2.15, 260, 0.6, 1.3),
                                                  (2.4, 80, 1.0, 1.2), (2.6, 200, 1.3, 1.2), (1.2, 300, 0.2, 1.0)]):
@@ -559,7 +566,7 @@ def build_stump():
         ("lathe", (11, [(0.38, 0.56), (0.0, 0.58)], False), Matrix(), "top", jagged),
         ("sphere", (8, 4, 1.0), T((-0.3, 0.2, 0.2), (0.2, 0.25, 0.18)), "moss", lumpy(0.2, 1.0, 6.0, (-0.3, 0.2, 0.2))),
     ]
-    return static("stump", (body + _roots("root", 4, 0.85, 0.15, 9.0, 40.0), None))
+    return static("stump", (body + _roots("root", 4, 0.8, 0.22, 9.0, 40.0), None))
 
 
 def build_challenge_stone():

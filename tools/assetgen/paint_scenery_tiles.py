@@ -30,9 +30,9 @@ def _blobs(points, radius, seed, squash=1.0):
 
 def grass_field(seed, dark="#1c3436", mid="#2c5050", light="#4a7672", flowers=True):
     patches = fractal(SIZE, seed, octaves=4, base=3)
-    blades = periodic_noise(SIZE, (160, 40), seed + 1)
-    fine = periodic_noise(SIZE, (96, 96), seed + 2)
-    tone = 0.55 * patches + 0.3 * blades + 0.15 * fine
+    blades = periodic_noise(SIZE, (96, 24), seed + 1)
+    fine = periodic_noise(SIZE, (64, 64), seed + 2)
+    tone = 0.62 * patches + 0.26 * blades + 0.12 * fine
     colour = mix(rgb(dark), rgb(mid), smoothstep(0.2, 0.6, tone))
     colour = mix(colour, rgb(light), smoothstep(0.6, 0.95, tone) * 0.8)
     # Clumps of taller grass catch the moonlight on their tips.
@@ -84,7 +84,7 @@ def paint_cobbles():
     stone = smoothstep(2.0, 9.0, edge)
     dome = smoothstep(0.0, 30.0, edge)
     tones = rng.random(len(points)).astype(np.float32)[owner]
-    base = mix(rgb("#4e5470"), rgb("#7a80a0"), tones)
+    base = mix(rgb("#454a64"), rgb("#6c7290"), tones)
     speckle = fractal(SIZE, 42, octaves=3, base=16)
     base = base * (0.85 + 0.25 * speckle)[:, :, None]
     # Moonlight from the top left brightens each stone's upper-left slope.
