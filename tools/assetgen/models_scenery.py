@@ -293,7 +293,7 @@ def _branch(start, direction, length, radius, seed, points=4):
 
 
 def build_tree_bare():
-    trunk_path = bend([(0, 0, z) for z in (0.0, 0.35, 0.8, 1.3, 1.8, 2.3, 2.75)], 0.35, 2.0)
+    trunk_path = bend([(0, 0, z) for z in (0.0, 0.35, 0.85, 1.4, 1.95, 2.45, 2.95)], 0.35, 2.0)
     def gnarl(co):
         # Three twisting ridges run up the bark.
         centre = _point_on(trunk_path, co.z)
@@ -302,8 +302,8 @@ def build_tree_bare():
         return Vector((centre.x + dx * k, centre.y + dy * k, co.z))
     trunk = [("tube", (8, trunk_path, (0.55, 0.4, 0.33, 0.28, 0.22, 0.16, 0.0)), Matrix(), "bark", gnarl)]
     limbs = []
-    for i, (z, yaw, rise, length) in enumerate([(1.55, 20, 0.35, 1.5), (1.85, 150, 0.5, 1.4), (2.15, 260, 0.6, 1.3),
-                                                 (2.4, 80, 1.0, 1.2), (2.6, 200, 1.3, 1.2), (1.2, 300, 0.2, 1.0)]):
+    for i, (z, yaw, rise, length) in enumerate([(1.55, 20, 0.1, 1.7), (1.85, 150, 0.2, 1.6), (2.15, 260, 0.3, 1.5),
+                                                 (2.4, 80, 0.8, 1.3), (2.6, 200, 1.1, 1.2), (1.2, 300, 0.0, 1.2)]):
         start = _point_on(trunk_path, z)
         a = math.radians(yaw)
         path, radii = _branch(start, (math.cos(a), math.sin(a), rise), length * 1.15, 0.17 if i < 3 else 0.13, 5.0 + i)
@@ -499,8 +499,9 @@ def build_cottage_wall():
         beams.append(box("sill", (x * 1.25, 0, 1.19), (0.12, 1.1, 0.07)))
     window = [box("window", (0, 0, 1.65), (0.3, 0.92, 0.86))]
     roof = [
-        box("roof", (0.12, 0, 2.78), (0.95, 2 * w + 0.3, 0.1), (0, 24, 0)),
-        box("timber", (-0.05, 0, 2.66), (0.34, 2 * w + 0.1, 0.14)),
+        # The eave ends flush with the wall, so walls set side by side join into one roof line.
+        box("roof", (0.12, 0, 2.78), (0.95, 2 * w, 0.1), (0, 24, 0)),
+        box("timber", (-0.05, 0, 2.66), (0.34, 2 * w, 0.14)),
     ]
     return static("cottage_wall", (wall + beams + roof, 40), (window, 40))
 
@@ -583,6 +584,8 @@ def build_challenge_stone():
         ("lathe", (9, [(0.78, 0.0), (0.74, 0.07), (0.5, 0.1)], False), Matrix(), "base",
          lumpy(0.06, 1.0, 6.0, (0, 0, 0))),
         ("sphere", (8, 4, 1.0), T((-0.2, 0.22, 0.12), (0.16, 0.2, 0.14)), "moss"),
+        # A ring of runes glowing in the base, seen from high above.
+        ("lathe", (9, [(0.66, 0.085), (0.56, 0.095)], False), Matrix(), "rune"),
     ]
     runes = []
     for side in (1, -1):
