@@ -69,7 +69,7 @@ def paint_path():
     stones = _blobs(pebbles, 5.0, 34, squash=0.8)
     colour = mix(colour, rgb("#1e1a24"), shadow * 0.6)
     colour = mix(colour, rgb("#8a86a0"), stones * (0.6 + 0.4 * fractal(SIZE, 35, octaves=2, base=16)))
-    grit = periodic_noise(SIZE, (128, 128), 36)
+    grit = periodic_noise(SIZE, (64, 64), 36)
     return to_rgb_image(colour * (0.92 + 0.16 * grit)[:, :, None])
 
 
@@ -137,7 +137,7 @@ def paint_soil():
     colour = mix(colour, rgb("#4a4050"), clods * 0.5)
     sprouts = _blobs(_scatter(65, 10), 2.5, 66)
     colour = mix(colour, rgb("#3e6a60"), sprouts * 0.7)
-    grit = periodic_noise(SIZE, (160, 160), 67)
+    grit = periodic_noise(SIZE, (64, 64), 67)
     return to_rgb_image(colour * (0.9 + 0.2 * grit)[:, :, None])
 
 
