@@ -6,9 +6,11 @@ their joints as origins (see rig.py).  BUILDERS maps a model's manifest name to
 loops) for an MD2, None for a static .X prop.  Blender space: z up, the model
 faces +x, feet at the origin, one unit = one world unit (a floor tile is 2).
 
-Besides rig's spheres, cones and cubes, scenery is made of two shapes of its
-own: tubes swept along a path (trunks, branches, posts) and lathes turned from
-a profile (pumpkins, caps, the well's ring).  Every piece may carry a warp, a
+Scenery stands still, so every part keeps its origin at the model's feet.
+Besides rig's spheres, cones and cubes, it is made of three shapes of its own:
+tubes swept along a path (trunks, branches, roots), lathes turned from a
+profile (pumpkins, caps, the well's ring) and flat outlines given a thickness
+(the gravestone's arch).  Every piece may carry a warp, a
 function that moves its vertices (twisted bark, lumpy stone, pumpkin ribs).
 Parts of hewn things (walls, boards, fences) split their sharp edges, so flat
 faces light flat instead of rounding over the corners.
@@ -78,7 +80,7 @@ def _cap(bm, uv_layer, ring, flip):
     return face
 
 
-def _sweep(bm, uv_layer, rings, caps, poles):
+def _sweep(bm, uv_layer, rings, caps):
     """Faces between consecutive rings of vertices (each ring a list, or one pole vertex);
     v runs 0 at the first ring to 1 at the last, u around."""
     faces = []
@@ -121,7 +123,7 @@ def _tube(bm, uv_layer, dims, matrix):
             a = 2 * math.pi * j / segments
             ring.append(bm.verts.new(matrix @ (point + radius * (math.cos(a) * normal + math.sin(a) * binormal))))
         rings.append(ring)
-    return _sweep(bm, uv_layer, rings, caps, None)
+    return _sweep(bm, uv_layer, rings, caps)
 
 
 def _lathe(bm, uv_layer, dims, matrix):
@@ -139,7 +141,7 @@ def _lathe(bm, uv_layer, dims, matrix):
             a = 2 * math.pi * j / segments
             ring.append(bm.verts.new(matrix @ Vector((radius * math.cos(a), radius * math.sin(a), z))))
         rings.append(ring)
-    return _sweep(bm, uv_layer, rings, caps, None)
+    return _sweep(bm, uv_layer, rings, caps)
 
 
 def _extrude(bm, uv_layer, dims, matrix):
@@ -379,8 +381,8 @@ def build_rock():
          lumpy(0.16, 1.0, 3.0, (0, 0, 0.28))),
         ("sphere", (8, 5, 1.0), T((0.35, -0.42, 0.12), (0.28, 0.24, 0.2)), "stone_light",
          lumpy(0.18, 2.0, 4.0, (0.35, -0.42, 0.12))),
-        ("sphere", (8, 4, 1.0), T((-0.08, 0.05, 0.58), (0.38, 0.3, 0.1)), "moss",
-         lumpy(0.2, 3.0, 5.0, (-0.08, 0.05, 0.58))),
+        ("sphere", (8, 4, 1.0), T((-0.1, 0.05, 0.62), (0.44, 0.36, 0.09)), "moss",
+         lumpy(0.12, 3.0, 5.0, (-0.1, 0.05, 0.62))),
     ]
     return static("rock", (stones, None))
 

@@ -68,7 +68,7 @@ RECIPES = {
         "berry": ("radial", "#c99af0", "#6a3aa0", 0.05),
     },
     "rock": {
-        "stone": ("gradient", "#7c84a2", "#3e4460", 0.3),
+        "stone": ("gradient", "#747c9a", "#50566f", 0.3),
         "stone_light": ("gradient", "#a2aac6", "#646c8c", 0.3),
         "moss": ("gradient", "#4e7a7c", "#2a4a52", 0.35),
     },
