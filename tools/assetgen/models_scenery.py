@@ -329,7 +329,7 @@ def build_tree_bare():
 
 def build_tree_leafy():
     trunk_path = bend([(0, 0, z) for z in (0.0, 0.4, 1.0, 1.6, 2.3)], 0.15, 7.0)
-    trunk = [("tube", (7, trunk_path, (0.4, 0.28, 0.24, 0.2, 0.12)), Matrix(), "bark")]
+    trunk = [("tube", (7, trunk_path, (0.45, 0.32, 0.27, 0.24, 0.18)), Matrix(), "bark")]
     top = Vector(trunk_path[-1])
     canopy = [
         ("sphere", (12, 8, 1.0), T((top.x, top.y, 2.85), (1.2, 1.15, 0.95)), "leaves",
