@@ -129,7 +129,7 @@ def stage(scene):
     world.node_tree.nodes["Background"].inputs["Strength"].default_value = 1.0
     scene.world = world
     ground = bpy.data.meshes.new("Ground")
-    ground.from_pydata([(-60, -60, 0), (60, -60, 0), (60, 60, 0), (-60, 60, 0)], [], [(0, 1, 2, 3)])
+    ground.from_pydata([(-60, -60, -0.002), (60, -60, -0.002), (60, 60, -0.002), (-60, 60, -0.002)], [], [(0, 1, 2, 3)])
     ground_mat = bpy.data.materials.new("GroundMat")
     ground_mat.use_nodes = True
     ground_mat.node_tree.nodes["Principled BSDF"].inputs["Base Color"].default_value = (0.06, 0.07, 0.16, 1)
