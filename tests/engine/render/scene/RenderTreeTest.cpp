@@ -68,9 +68,17 @@ TEST_F(RenderTreeTest, PairsWhoseJoinedNamesAgreeStillGetNodesOfTheirOwn) {
     EXPECT_EQ(one_set->parent, tree.FindMaterialNode(one->Material()));
     EXPECT_EQ(other_set->parent, tree.FindMaterialNode(other->Material()));
 
+    // One texture set under two materials: a node under each.
+    cModelGfxCmp* third = AddModel("a", "c", nullptr);
+    RenderNode* third_set = tree.FindTextureSetNode(third->Material(), third->TextureSet());
+    EXPECT_EQ(third->TextureSet(), one->TextureSet());
+    EXPECT_NE(third_set, one_set);
+    EXPECT_EQ(third_set->parent, other_set->parent);
+
     one->Release();
     EXPECT_EQ(tree.FindModelNode(other)->parent, other_set) << "releasing one left the other's model in place";
-    EXPECT_EQ(tree.NodeCount(), 3u);
+    EXPECT_EQ(tree.FindModelNode(third)->parent, third_set);
+    EXPECT_EQ(tree.NodeCount(), 5u);
 }
 
 TEST_F(RenderTreeTest, AddingAModelTwiceKeepsOneNode) {
