@@ -1,6 +1,5 @@
 #include "engine/render/scene/RenderTree.h"
 
-#include <deque>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -78,15 +77,16 @@ void RenderTree::Optimise() {
 }
 
 void RenderTree::Traverse(iRenderVisitor& visitor) {
-    std::deque<RenderNode*> pending{root};
-    // Each entered node with the number of its children not yet taken from the queue.
-    std::vector<std::pair<RenderNode*, std::size_t>> leave;
+    // pending is a stack whose top is the front of the walk's queue: children
+    // go on in reverse so that the first child is taken next.
+    pending.assign(1, root);
+    leave.clear();
     while (!pending.empty()) {
-        RenderNode* node = pending.front();
-        pending.pop_front();
+        RenderNode* node = pending.back();
+        pending.pop_back();
         const std::size_t parent_entry = leave.size();
         if (visitor.Visit(*node) && !node->children.empty()) {
-            pending.insert(pending.begin(), node->children.begin(), node->children.end());
+            pending.insert(pending.end(), node->children.rbegin(), node->children.rend());
             leave.emplace_back(node, node->children.size());
             ++visitor.depth;
         }

@@ -23,6 +23,8 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "engine/entity/Pool.h"
 #include "engine/render/scene/RenderNode.h"
@@ -85,6 +87,10 @@ private:
     Pool<RenderNode> pool;
     RenderNode* root = nullptr;
     std::map<Key, RenderNode*> registry;
+    // The walk's working storage, kept so that a walk allocates only when the tree has grown.
+    std::vector<RenderNode*> pending;
+    // Each entered node with the number of its children not yet taken.
+    std::vector<std::pair<RenderNode*, std::size_t>> leave;
 };
 
 }  // namespace Engine

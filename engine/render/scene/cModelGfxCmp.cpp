@@ -29,8 +29,6 @@ float AxisScale(const Matrix4x4& matrix, int c) {
 
 }  // namespace
 
-cModelGfxCmp::~cModelGfxCmp() = default;
-
 void cModelGfxCmp::ApplyTransform(iRenderer& renderer) {
     if (visible) iGraphicsCmp::ApplyTransform(renderer);
 }

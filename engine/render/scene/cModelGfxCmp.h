@@ -39,8 +39,6 @@ public:
     static constexpr std::int32_t kReleasedMoving = 2;
     static constexpr float kReleasedRadius = 9999.0f;
 
-    ~cModelGfxCmp() override;
-
     // Loads the owner's matrix, when the model is visible.
     void ApplyTransform(iRenderer& renderer) override;
     // When visible: the material, the texture set, the transform and every mesh.

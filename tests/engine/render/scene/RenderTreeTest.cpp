@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/render/scene/cNormalRenderVisitor.h"
 #include "engine/render/scene/iRenderVisitor.h"
 #include "engine/resource/cMaterial.h"
 #include "engine/resource/cTextureSet.h"
@@ -118,6 +119,19 @@ TEST_F(NoTextureManagerTest, AModelWithoutMaterialOrTextureSetLivesUnderTheNullN
     EXPECT_EQ(model_node->parent->name, "nullmat_nullts_tsnode");
     EXPECT_EQ(model_node->parent->parent->name, "nullmat_materialnode");
     EXPECT_EQ(model_node->name.rfind("nullmat_nullts_modelnode_0x", 0), 0u) << model_node->name;
+
+    // Drawn with the built-in program and no textures, not with what an earlier node left bound.
+    renderer.BindShader(false, 5);
+    renderer.BindShader(true, 6);
+    renderer.events.clear();
+    cNormalRenderVisitor visitor(renderer);
+    visitor.Begin();
+    tree.Traverse(visitor);
+    EXPECT_EQ(visitor.Rendered(), 1u);
+    EXPECT_EQ(renderer.events, (std::vector<std::string>{kSetBound, "draw"}));
+    EXPECT_EQ(renderer.Shader(false), 0u);
+    EXPECT_EQ(renderer.Shader(true), 0u);
+
     model->Release();
     EXPECT_EQ(tree.NodeCount(), 0u);
 }
