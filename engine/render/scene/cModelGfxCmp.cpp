@@ -117,6 +117,8 @@ void cModelGfxCmp::ReleaseResources() {
 void cModelGfxCmp::DrawMeshes(iRenderer& renderer, iGPUProgram* program) {
     iShader* vertex = program ? program->VertexStage() : nullptr;
     iShader* pixel = program ? program->PixelStage() : nullptr;
+    if (vertex) vertex->UploadMatrices();
+    if (pixel) pixel->UploadMatrices();
     const float colour[4] = {emissive.r, emissive.g, emissive.b, emissive.a};
     for (cMesh* mesh : meshes) {
         float interpolant = 0.0f;

@@ -59,8 +59,9 @@ public:
     // The tree the model enters on Initialise (the scene renderer's); null keeps it out of any tree.
     void SetTree(RenderTree* render_tree) { tree = render_tree; }
 
-    // Per mesh: chooses the keyframe pair, sends the two constants to the
-    // program's stages (when there is a program) and draws the mesh.
+    // Sends the renderer's matrices to the program's stages, then per mesh
+    // chooses the keyframe pair, sends the two constants and draws the mesh.
+    // Without a program the meshes are drawn with the built-in one.
     void DrawMeshes(iRenderer& renderer, iGPUProgram* program);
     // Whether a pass draws the model: it has a mesh, is visible and, with a
     // transform, its world bounding sphere passes the frustum.

@@ -10,7 +10,6 @@
 #include "engine/resource/cMaterial.h"
 #include "engine/resource/cTextureSet.h"
 #include "engine/resource/iGPUProgram.h"
-#include "engine/resource/iShader.h"
 
 namespace Engine {
 
@@ -63,12 +62,6 @@ Frustum cNormalRenderVisitor::RendererFrustum(const iRenderer& renderer) {
     return FrustumOf(projection * view);
 }
 
-void cNormalRenderVisitor::UploadMatrices(iGPUProgram* program) {
-    if (program == nullptr) return;
-    if (iShader* vertex = program->VertexStage()) vertex->UploadMatrices();
-    if (iShader* pixel = program->PixelStage()) pixel->UploadMatrices();
-}
-
 void cNormalRenderVisitor::Begin() {
     frustum = RendererFrustum(renderer);
     material_node = texture_set_node = nullptr;
@@ -107,9 +100,7 @@ void cNormalRenderVisitor::DrawModel(cModelGfxCmp& model) {
     if (!materialApplied) ApplyMaterialNode();
     if (!textureSetApplied) BindTextureSetNode();
     model.ApplyTransform(renderer);
-    iGPUProgram* program = ProgramOf(material_node);
-    UploadMatrices(program);
-    model.DrawMeshes(renderer, program);
+    model.DrawMeshes(renderer, ProgramOf(material_node));
     ++rendered;
 }
 

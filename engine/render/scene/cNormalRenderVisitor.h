@@ -22,7 +22,6 @@
 namespace Engine {
 
 class cModelGfxCmp;
-class iGPUProgram;
 class iRenderer;
 
 class cNormalRenderVisitor : public iRenderVisitor {
@@ -44,8 +43,6 @@ public:
     static Frustum FrustumOf(const Matrix4x4& projection_view);
     // The frustum of the renderer's current projection and view.
     static Frustum RendererFrustum(const iRenderer& renderer);
-    // Sends the automatic matrices to each stage the program has.
-    static void UploadMatrices(iGPUProgram* program);
 
 private:
     void DrawModel(cModelGfxCmp& model);

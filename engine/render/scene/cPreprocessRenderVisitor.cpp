@@ -62,7 +62,6 @@ bool cPreprocessRenderVisitor::Visit(RenderNode& node) {
             if (!model.PassesCull(frustum)) return true;
             model.ApplyTransform(renderer);
             iGPUProgram* program = material && material->UseShader() ? material->Program() : nullptr;
-            cNormalRenderVisitor::UploadMatrices(program);
             model.DrawMeshes(renderer, program);
             ++rendered;
             return true;

@@ -145,7 +145,7 @@ TEST_F(ModelGfxCmpTest, AModelFileWithOneAnimationCanStillPlayIt) {
     EXPECT_TRUE(model->Play("spin"));
 }
 
-TEST_F(ModelGfxCmpTest, EachMeshDrawSendsTheInterpolantAndTheEmissiveColour) {
+TEST_F(ModelGfxCmpTest, EachDrawSendsTheMatricesAndPerMeshTheInterpolantAndTheEmissiveColour) {
     MakeMaterial("Lit", 3);
     iGPUProgram* program = GiveProgram("Lit");
     LoadMd2("kid", {"run1", "run2", "run3"});
@@ -153,10 +153,12 @@ TEST_F(ModelGfxCmpTest, EachMeshDrawSendsTheInterpolantAndTheEmissiveColour) {
     model->emissive = {0.25f, 0.5f, 0.75f, 1.0f};
     cAnimationRegistry::Instance().UpdateAnimations(cModelAnimationSet::kFrameTime * 0.5f);
 
+    program->VertexStage()->EnableWVPMatrix(true);
     cNormalRenderVisitor visitor(renderer);
     visitor.Begin();
     tree.Traverse(visitor);
     EXPECT_EQ(visitor.Rendered(), 1u);
+    EXPECT_EQ(Sent(program->VertexStage(), "WVPMatrix").size(), 16u) << "the draw's matrices reach the program";
     const std::vector<float> interpolant = Sent(program->VertexStage(), "gAnimationInterpolant");
     ASSERT_EQ(interpolant.size(), 1u);
     EXPECT_NEAR(interpolant[0], 0.5f, 1e-5f);
