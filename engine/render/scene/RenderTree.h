@@ -52,7 +52,9 @@ public:
     void Reset();
     // Groups the static models of each texture set that touch into bounding-volume nodes.
     void Optimise();
-    // Walks the tree from the root with the visitor.
+    // Walks the tree from the root with the visitor, depth first in
+    // pre-order; the caller runs the visitor's Begin first. The walk's storage
+    // is the tree's own, so a visitor must not start another walk of this tree.
     void Traverse(iRenderVisitor& visitor);
 
     RenderNode& Root() { return *root; }

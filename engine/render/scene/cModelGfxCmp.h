@@ -14,6 +14,9 @@
 //
 // moving is 0 for a static model (Optimise may group it with the static
 // models it touches), 1 for a moving one and 2 after release.
+//
+// A model is released before its tree and the resource managers go: the
+// destructor gives nothing back, as pooled objects outlive their users.
 
 #include <cstdint>
 #include <map>
