@@ -6,14 +6,18 @@
 // visible flag decides whether it draws anything: an inactive entity keeps its
 // component but turns the flag off.
 //
-// This header holds the part of the interface the entity framework relies on:
-// the kind, the transform pointer, the visible flag, Activate and Release. The
-// drawing operations (ApplyTransform, Draw, DrawPlain and the spare hook) take
-// the first slots, ahead of Activate, when the renderer side is written.
+// The drawing slots come first: ApplyTransform loads the owner's matrix into
+// the renderer, Draw is a full draw with the component's own material and
+// texture set, DrawPlain draws with whatever the pass has bound. The entity
+// framework relies only on the kind, the transform pointer, the visible flag,
+// Activate and Release.
 
 #include <cstdint>
 
+#include "engine/core/ColorRGBA.h"
 #include "engine/core/Matrix4x4.h"
+#include "engine/render/eMatrixMode.h"
+#include "engine/render/iRenderer.h"
 
 namespace Engine {
 
@@ -21,6 +25,17 @@ class iGraphicsCmp {
 public:
     // The kind a released component carries until it is initialised again.
     static constexpr std::int32_t kReleasedKind = 6;
+
+    // Loads the owner's matrix (or the identity when there is none) into matrixMode.
+    virtual void ApplyTransform(iRenderer& renderer) {
+        renderer.SetMatrix(matrixMode, transform ? *transform : Matrix4x4::Identity(), 0);
+    }
+    // A full draw that binds the component's own material and texture set.
+    virtual void Draw(iRenderer&) {}
+    // A draw with whatever program and textures the pass has bound.
+    virtual void DrawPlain(iRenderer&) {}
+    // A per-frame hook; no component uses it yet.
+    virtual void Tick() {}
 
     // Marks the component as in use with the given kind and makes it visible.
     virtual void Activate(std::int32_t new_kind) {
@@ -42,8 +57,12 @@ public:
     std::int32_t kind = kReleasedKind;
     // The owner's world matrix, or null for the identity.
     const Matrix4x4* transform = nullptr;
+    // The renderer matrix mode the transform goes into: world for models and billboards, view for sprites.
+    std::int32_t matrixMode = MM_World;
     // An invisible component draws nothing.
     bool visible = false;
+    // The component's colour constant for shaders.
+    ColorRGBA emissive{0, 0, 0, 0};
 };
 
 }  // namespace Engine
