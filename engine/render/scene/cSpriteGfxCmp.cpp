@@ -48,7 +48,6 @@ void cSpriteGfxCmp::Initialise(const std::string& mesh_name, float new_width, fl
     TakeResources(meshes ? meshes->CreateSpriteQuad(mesh_name, new_width, new_height) : nullptr, texture_set_name,
                   material_name);
     if (quad == nullptr) LogError("sprite quad \"" + mesh_name + "\" could not be made; the sprite draws nothing");
-    LeaveLayer();
     EnterLayer(new_layer);
 }
 
