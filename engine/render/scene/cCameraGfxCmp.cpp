@@ -1,8 +1,10 @@
 #include "engine/render/scene/cCameraGfxCmp.h"
 
 #include <cmath>
+#include <string>
 
 #include "engine/core/Vector4.h"
+#include "engine/core/cLog.h"
 #include "engine/render/ProjectionMatrices.h"
 #include "engine/render/scene/iCameraSlot.h"
 
@@ -51,6 +53,25 @@ Vector3 cCameraGfxCmp::ProjectToScreen(const Vector3& point) const {
 UnitPoint cCameraGfxCmp::ProjectToUnit(const Vector3& point) const {
     const Vector3 n = ProjectToDevice(point);
     return UnitPoint{(n.x + 1.0f) / 2.0f, (n.y + 1.0f) / 2.0f};
+}
+
+Ray cCameraGfxCmp::MouseRay(uint32_t pixel_x, uint32_t pixel_y) const {
+    float x_n = 0.0f;
+    float y_n = 0.0f;
+    if (viewportWidth > 0.0f && viewportHeight > 0.0f) {
+        x_n = 2.0f * static_cast<float>(pixel_x) / viewportWidth - 1.0f;
+        y_n = 1.0f - 2.0f * static_cast<float>(pixel_y) / viewportHeight;
+    } else {
+        LogError("mouse ray through a camera viewport of " + std::to_string(viewportWidth) + " x " +
+                 std::to_string(viewportHeight) + "; the ray goes through the middle");
+    }
+    const float h = near * std::tan(fieldOfView * kDegreesToRadians * 0.5f);
+    const Vector3 c{aspect * h * x_n, h * y_n, -near};
+    const Vector3 f = Normalise(target - eye);
+    const Vector3 r = Normalise(Cross(f, Normalise(up)));
+    const Vector3 u = Normalise(Cross(r, f));
+    const Vector3 origin = eye + r * c.x + u * c.y - f * c.z;
+    return Ray{origin, Normalise(origin - eye)};
 }
 
 Vector3 cCameraGfxCmp::ProjectThroughActive(const iCameraSlot& camera_slot, const Vector3& point) {

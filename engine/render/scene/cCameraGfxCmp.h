@@ -10,15 +10,19 @@
 // ProjectToScreen takes a world point through view and projection to pixels
 // from the top-left corner of the viewport; z is the projected depth, which
 // runs from 1 at the near plane to -1 at the far plane. ProjectToUnit gives
-// the same point as (u, v) from 0 to 1 with v up.
+// the same point as (u, v) from 0 to 1 with v up. MouseRay goes the other
+// way: from the eye through a pixel's point on the near plane.
 //
 // A reset camera (eye, target and up at the origin, field of view 90,
 // aspect and planes 0) stops being the active camera if it was. Camera
 // entities derive from this component and override SetEye, SetTarget and
 // Initialise to keep their orbit angles.
 
+#include <cstdint>
+
 #include "engine/core/Matrix4x4.h"
 #include "engine/core/Vector3.h"
+#include "engine/physics/Ray.h"
 
 namespace Engine {
 
@@ -51,6 +55,9 @@ public:
     Vector3 ProjectToScreen(const Vector3& point) const;
     // The point as fractions of the viewport, v up.
     UnitPoint ProjectToUnit(const Vector3& point) const;
+    // The ray from the eye through a pixel (from the viewport's top left);
+    // a viewport without a size is logged and the ray goes through its middle.
+    Ray MouseRay(uint32_t pixel_x, uint32_t pixel_y) const;
     // ProjectToScreen through the slot's active camera; (0, 0, 0) when there is none.
     static Vector3 ProjectThroughActive(const iCameraSlot& camera_slot, const Vector3& point);
 

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
+#include "engine/core/cLog.h"
 #include "engine/render/scene/iCameraSlot.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -85,6 +90,41 @@ TEST(CameraProjectTest, ThroughTheSlotNeedsAnActiveCamera) {
     const Vector3 through = cCameraGfxCmp::ProjectThroughActive(slot, {5, 5, 0});
     EXPECT_NEAR(through.x, 150.0f, 1e-3f);
     EXPECT_NEAR(through.y, 50.0f, 1e-3f);
+}
+
+struct RayCase {
+    uint32_t x, y;
+    Vector3 through;
+};
+
+TEST(CameraMouseRayTest, APixelsRayPassesThroughThePointsThatProjectOntoIt) {
+    const cCameraGfxCmp camera = SquareCamera();
+    const RayCase cases[] = {
+        {100, 100, {0, 0, 0}}, {150, 50, {5, 5, 0}}, {0, 200, {-10, -10, 0}}, {140, 120, {2, -1, 5}},
+    };
+    for (const RayCase& c : cases) {
+        const Engine::Ray ray = camera.MouseRay(c.x, c.y);
+        const Vector3 expected = Engine::Normalise(c.through - camera.eye);
+        EXPECT_NEAR(ray.direction.x, expected.x, 1e-5f) << c.x << "," << c.y;
+        EXPECT_NEAR(ray.direction.y, expected.y, 1e-5f) << c.x << "," << c.y;
+        EXPECT_NEAR(ray.direction.z, expected.z, 1e-5f) << c.x << "," << c.y;
+        // The origin is on the near plane, 1 unit in front of the eye.
+        EXPECT_NEAR(Engine::Dot(ray.origin - camera.eye, Vector3{0, 0, -1}), 1.0f, 1e-5f);
+    }
+}
+
+TEST(CameraMouseRayTest, AViewportWithoutASizeAimsTheRayThroughTheMiddle) {
+    TestSupport::TempDir dir;
+    TestSupport::ScopedWorkingDirectory cwd{dir.Path()};
+    Engine::cLog::Destroy();
+    cCameraGfxCmp camera = SquareCamera();
+    camera.viewportWidth = 0.0f;
+    const Engine::Ray ray = camera.MouseRay(30, 40);
+    EXPECT_NEAR(ray.direction.z, -1.0f, 1e-6f);
+    EXPECT_TRUE(std::isfinite(ray.origin.x));
+    Engine::cLog::Destroy();
+    const std::string log = TestSupport::ReadFile(dir.File("Engine.log"));
+    EXPECT_NE(log.find("Error: mouse ray through a camera viewport of 0"), std::string::npos) << log;
 }
 
 TEST(CameraResetTest, AResetCameraLeavesTheSlotOnlyIfItHeldIt) {
