@@ -13,14 +13,14 @@ SpriteCells SpriteCells::Cut(uint32_t cell_width, uint32_t cell_height, int32_t 
                  " need a texture with a size; the sprite shows its texture whole");
         return Whole(texture_width, texture_height);
     }
-    const auto width = static_cast<uint32_t>(texture_width);
-    const auto height = static_cast<uint32_t>(texture_height);
-    if (cell_width == 0 || cell_height == 0 || cell_width > width || cell_height > height) {
+    if (!Fits(cell_width, cell_height, texture_width, texture_height)) {
         LogError("sprite cell size " + std::to_string(cell_width) + " x " + std::to_string(cell_height) +
-                 " does not fit a texture of " + std::to_string(width) + " x " + std::to_string(height) +
-                 "; the sprite shows its texture whole");
+                 " does not fit a texture of " + std::to_string(texture_width) + " x " +
+                 std::to_string(texture_height) + "; the sprite shows its texture whole");
         return Whole(texture_width, texture_height);
     }
+    const auto width = static_cast<uint32_t>(texture_width);
+    const auto height = static_cast<uint32_t>(texture_height);
     SpriteCells cells;
     cells.cellWidth = static_cast<float>(cell_width);
     cells.cellHeight = static_cast<float>(cell_height);
@@ -29,6 +29,11 @@ SpriteCells SpriteCells::Cut(uint32_t cell_width, uint32_t cell_height, int32_t 
     cells.columns = width / cell_width;
     cells.cellCount = cells.columns * (height / cell_height);
     return cells;
+}
+
+bool SpriteCells::Fits(uint32_t cell_width, uint32_t cell_height, int32_t texture_width, int32_t texture_height) {
+    return texture_width > 0 && texture_height > 0 && cell_width > 0 && cell_height > 0 &&
+           cell_width <= static_cast<uint32_t>(texture_width) && cell_height <= static_cast<uint32_t>(texture_height);
 }
 
 SpriteCells SpriteCells::Whole(int32_t texture_width, int32_t texture_height) {

@@ -40,6 +40,8 @@ struct SpriteCells {
     // cell (logged) when the cell size is refused or the texture has no size.
     static SpriteCells Cut(uint32_t cell_width, uint32_t cell_height, int32_t texture_width,
                            int32_t texture_height);
+    // Whether cells of the size can be cut from a texture of the size.
+    static bool Fits(uint32_t cell_width, uint32_t cell_height, int32_t texture_width, int32_t texture_height);
     // The whole texture as one cell.
     static SpriteCells Whole(int32_t texture_width, int32_t texture_height);
 

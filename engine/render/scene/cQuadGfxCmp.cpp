@@ -23,7 +23,7 @@ bool cQuadGfxCmp::SetCellSize(uint32_t cell_width, uint32_t cell_height) {
     cells = SpriteCells::Cut(cell_width, cell_height, texture->Width(), texture->Height());
     textureScale = cells.Scale();
     textureMatrix = CellTextureMatrix(textureScale, CurrentOffsets());
-    return cells.cellWidth == static_cast<float>(cell_width) && cells.cellHeight == static_cast<float>(cell_height);
+    return SpriteCells::Fits(cell_width, cell_height, texture->Width(), texture->Height());
 }
 
 void cQuadGfxCmp::StartAnimation(const std::string& name, uint32_t first, uint32_t last, float seconds_per_frame) {

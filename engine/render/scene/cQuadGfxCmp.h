@@ -28,7 +28,12 @@ class cTextureSet;
 
 class cQuadGfxCmp : public iGraphicsCmp {
 public:
+    static constexpr ColorRGBA kReleasedEmissive{0.0f, 0.0f, 0.0f, 1.0f};
     static constexpr const char* kEmissiveConstant = "gEmissiveColor";
+
+    // A new quad starts as a released one does, with an opaque colour
+    // constant: the GUI shader multiplies the texture's alpha by it.
+    cQuadGfxCmp() { emissive = kReleasedEmissive; }
 
     // Cuts the first texture of the set into cells of the size (pixels); a
     // size that does not fit, or a set without a texture, is logged and the
@@ -54,7 +59,6 @@ public:
     float Height() const { return height; }
 
 protected:
-    static constexpr ColorRGBA kReleasedEmissive{0.0f, 0.0f, 0.0f, 1.0f};
 
     // Takes the quad (already counted by the mesh manager), the material and
     // the texture set, and starts the texture transform from scratch.

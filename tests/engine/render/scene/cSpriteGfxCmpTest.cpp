@@ -61,6 +61,14 @@ TEST_F(SpriteTest, InitialiseTakesItsResourcesAndEntersTheLayer) {
     EXPECT_EQ(meshes->GetMesh("quad"), nullptr);
 }
 
+TEST_F(SpriteTest, ANewSpriteHasAnOpaqueColourConstant) {
+    cSpriteGfxCmp sprite;
+    Init(sprite, 0);
+    // The GUI shader multiplies the texture's alpha by it: 0 would hide the sprite.
+    EXPECT_EQ(sprite.emissive.a, 1.0f);
+    sprite.Release();
+}
+
 TEST_F(SpriteTest, InitialisingAgainMovesTheSpriteToTheNewLayer) {
     cSpriteGfxCmp sprite;
     Init(sprite, 3);
