@@ -11,6 +11,8 @@ namespace Engine {
 
 namespace {
 
+constexpr float kMinAxisLengthSquared = 1e-12f;
+
 void SetColumn(Matrix4x4& matrix, int column, const Vector3& axis) {
     matrix.m[0][column] = axis.x;
     matrix.m[1][column] = axis.y;
@@ -28,7 +30,10 @@ Matrix4x4 cBillBoardGfxCmp::FacingMatrix(const Vector3& position, const Vector3&
         SetColumn(matrix, 2, {0.0f, 1.0f, 0.0f});
     } else {
         const Vector3 f = Normalise(eye - position);
-        const Vector3 r = Normalise(Cross(Vector3{0.0f, -1.0f, 0.0f}, f));
+        Vector3 r = Normalise(Cross(Vector3{0.0f, -1.0f, 0.0f}, f));
+        // Seen from straight above or below, the world's up gives no side
+        // axis; the ground's -z stands in for it so the quad keeps its size.
+        if (LengthSquared(r) < kMinAxisLengthSquared) r = Normalise(Cross(Vector3{0.0f, 0.0f, -1.0f}, f));
         const Vector3 u = Normalise(Cross(r, f));
         SetColumn(matrix, 0, r);
         SetColumn(matrix, 1, u);

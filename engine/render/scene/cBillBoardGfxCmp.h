@@ -7,7 +7,9 @@
 // Facing: with P the position and E the active camera's eye, the quad's
 // local z axis becomes f = normalise(E - P), its x axis r =
 // normalise((0, -1, 0) x f) and its y axis u = normalise(r x f), which is up
-// for a camera level with the quad. A flat quad uses the fixed axes x ->
+// for a camera level with the quad. An eye straight above or below the
+// quad gives no such r; r = normalise((0, 0, -1) x f) is used instead so the
+// quad keeps facing the eye at its full size. A flat quad uses the fixed axes x ->
 // (0, 0, 1), y -> (-1, 0, 0), z -> (0, 1, 0). Both bases are mirror images
 // of a rotation (determinant -1): seen from its facing side the quad's
 // texture is flipped left to right and its corners wind the other way.

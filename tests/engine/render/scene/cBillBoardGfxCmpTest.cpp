@@ -38,6 +38,8 @@ TEST(BillboardFacingTest, CameraFacingCornersLiePerpendicularToTheView) {
     const FacingCase cases[] = {
         {{0, 0, 0}, {0, 0, 10}, 0.0f},   {{1, 2, 3}, {-4, 2, 9}, 0.5f},  {{5, 0, -2}, {5, 8, 4}, 0.0f},
         {{0, 1, 0}, {-10, 3, -10}, 2.0f}, {{-3, -1, 7}, {2, 6, -5}, -1.0f},
+        // Straight above and straight below: still facing the eye at full size.
+        {{1, 0, 1}, {1, 20, 1}, 0.0f},    {{1, 0, 1}, {1, -5, 1}, 0.0f},
     };
     for (const FacingCase& c : cases) {
         const Matrix4x4 facing = cBillBoardGfxCmp::FacingMatrix(c.position, c.eye, false, c.height_offset);
@@ -53,7 +55,7 @@ TEST(BillboardFacingTest, CameraFacingCornersLiePerpendicularToTheView) {
         EXPECT_NEAR(Engine::Dot(facing.TransformDirection({0, 0, 1}), view), 1.0f, 1e-5f);
         const Vector3 side = facing.TransformDirection({1, 0, 0});
         EXPECT_NEAR(side.y, 0.0f, 1e-5f);
-        EXPECT_GE(facing.TransformDirection({0, 1, 0}).y, 0.0f);
+        EXPECT_GE(facing.TransformDirection({0, 1, 0}).y, -1e-6f);
     }
 }
 
