@@ -35,9 +35,10 @@ public:
     // constant: the GUI shader multiplies the texture's alpha by it.
     cQuadGfxCmp() { emissive = kReleasedEmissive; }
 
-    // Cuts the first texture of the set into cells of the size (pixels); a
-    // size that does not fit, or a set without a texture, is logged and the
-    // whole texture becomes one cell. False when refused.
+    // Cuts the first texture of the set into cells of the size (pixels). A
+    // size that does not fit is logged and the whole texture becomes one
+    // cell; a set without a texture is logged and the cells stay as they
+    // were. False in both cases.
     bool SetCellSize(uint32_t cell_width, uint32_t cell_height);
     // Adds a named frame range to the animation set, taking a set from the
     // pool first (with this frame time) when there is none; a later call's

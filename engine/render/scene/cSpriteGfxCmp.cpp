@@ -1,6 +1,7 @@
 #include "engine/render/scene/cSpriteGfxCmp.h"
 
 #include <array>
+#include <string>
 
 #include "engine/core/cLog.h"
 #include "engine/render/eMatrixMode.h"
