@@ -18,17 +18,15 @@ constexpr float kParallelLimit = 1e-12f;
 constexpr float kDepthScale = -1.006018f;
 constexpr float kDepthOffset = -0.60180545f;
 
-// The light's backward axis: the reversed direction, nudged off the world up
-// so that the world up still gives it a right axis.
+// The light's backward axis: the reversed direction, of length 1.
 Vector3 BackwardAxis(const Vector3& direction) {
     const bool has_direction = LengthSquared(direction) > kNormaliseMinLength * kNormaliseMinLength;
-    Vector3 z = -Normalise(has_direction ? direction : kDefaultDirection);
-    if (z == kWorldUp) z.z = 0.0001f;
-    return Normalise(z);
+    return -Normalise(has_direction ? direction : kDefaultDirection);
 }
 
 // The right axis: the world up crossed with the backward axis, or the world
-// x axis when the light looks (nearly) straight up and the two are parallel.
+// x axis when the light looks (nearly) straight up or down and the two are
+// parallel, so that the view never loses an axis.
 Vector3 RightAxis(const Vector3& z) {
     const Vector3 x = Cross(kWorldUp, z);
     if (LengthSquared(x) <= kParallelLimit) return {1, 0, 0};
