@@ -18,9 +18,12 @@ constexpr float kParallelLimit = 1e-12f;
 constexpr float kDepthScale = -1.006018f;
 constexpr float kDepthOffset = -0.60180545f;
 
-// The light's backward axis: the reversed direction, of length 1.
+// The light's backward axis: the reversed direction, of length 1; a
+// direction of no length or not finite counts as none.
 Vector3 BackwardAxis(const Vector3& direction) {
-    const bool has_direction = LengthSquared(direction) > kNormaliseMinLength * kNormaliseMinLength;
+    const float length_squared = LengthSquared(direction);
+    const bool has_direction =
+        std::isfinite(length_squared) && length_squared > kNormaliseMinLength * kNormaliseMinLength;
     return -Normalise(has_direction ? direction : kDefaultDirection);
 }
 

@@ -20,8 +20,8 @@ inline constexpr float kKidLightShadowFieldOfView = 1.2217305f;
 
 // The view from position along direction. Rows are the light's right, up and
 // backward axes (backward = -direction), each with -axis . position last.
-// Pointing straight up or down, or without a direction (a zero vector: then
-// straight down), still gives an orthonormal, finite matrix.
+// Pointing straight up or down, or without a direction (a zero or not finite
+// vector: then straight down), still gives an orthonormal, finite matrix.
 Matrix4x4 LightViewMatrix(const Vector3& position, const Vector3& direction);
 
 // The light's projection: 1 / tan(a) on x and y, where a is

@@ -24,6 +24,8 @@ TEST(LightViewMatrixTest, EveryDirectionGivesAnOrthonormalRightHandedLookFromThe
         {"down", {0, -1, 0}, {0, -1, 0}},
         {"up", {0, 1, 0}, {0, 1, 0}},
         {"none", {0, 0, 0}, {0, -1, 0}},
+        {"not finite", {INFINITY, 0, 0}, {0, -1, 0}},
+        {"not a number", {NAN, 1, 0}, {0, -1, 0}},
         {"along -z", {0, 0, -3}, {0, 0, -1}},
         {"diagonal", {1, -1, 1}, {0.57735027f, -0.57735027f, 0.57735027f}},
     };
