@@ -24,6 +24,9 @@ public:
     Matrix4x4 ViewMatrix() const override { return LookAtRH({0, 10, 0}, {0, 0, 0}, {0, 0, -1}); }
     float OuterCone() const override { return 0.5236f; }
     const std::string& Name() const override { return name; }
+    // The pass under test never switches targets: the scene renderer does.
+    bool BeginShadowTarget() override { return true; }
+    void EndShadowTarget() override {}
     std::string name;
 };
 
