@@ -111,6 +111,11 @@ void cLightGfxCmp::UploadShadowMatrices() {
     }
 }
 
+void cLightGfxCmp::UploadShadowParameters() {
+    BindShadowMap();
+    UploadShadowMatrices();
+}
+
 void cLightGfxCmp::BindShadowMap() {
     if (shadowMap == nullptr) return;
     for (iShader* stage : programs) {

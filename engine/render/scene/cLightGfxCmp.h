@@ -75,6 +75,8 @@ public:
     const std::string& Name() const override { return light_name; }
     bool BeginShadowTarget() override;
     void EndShadowTarget() override;
+    // BindShadowMap, then UploadShadowMatrices.
+    void UploadShadowParameters() override;
 
     LightRecord light;
     std::vector<iShader*> programs;  // the stages the light's constants are bound on

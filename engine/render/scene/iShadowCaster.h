@@ -29,6 +29,9 @@ public:
     virtual bool BeginShadowTarget() = 0;
     // Puts back the targets and the viewport BeginShadowTarget replaced.
     virtual void EndShadowTarget() = 0;
+    // Hands the shadow map and the light's shadow matrices to the programs
+    // that draw with this light's shadow; runs after the depth passes.
+    virtual void UploadShadowParameters() = 0;
 };
 
 }  // namespace Engine

@@ -27,6 +27,7 @@ public:
     // The pass under test never switches targets: the scene renderer does.
     bool BeginShadowTarget() override { return true; }
     void EndShadowTarget() override {}
+    void UploadShadowParameters() override {}
     std::string name;
 };
 

@@ -1,0 +1,302 @@
+#include "engine/render/scene/cSceneRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "engine/core/cLog.h"
+#include "engine/render/eBlendFactor.h"
+#include "engine/render/eBlendOp.h"
+#include "engine/render/eClearFlag.h"
+#include "engine/render/eMatrixMode.h"
+#include "engine/render/eRenderStateId.h"
+#include "engine/render/iRenderer.h"
+#include "engine/render/scene/cBillBoardGfxCmp.h"
+#include "engine/render/scene/cCameraGfxCmp.h"
+#include "engine/render/scene/cFontGfxCmp.h"
+#include "engine/render/scene/cNormalRenderVisitor.h"
+#include "engine/render/scene/cPreprocessRenderVisitor.h"
+#include "engine/render/scene/cShadowCasterList.h"
+#include "engine/render/scene/cSpriteGfxCmp.h"
+#include "engine/render/scene/iShadowCaster.h"
+#include "engine/resource/cAnimationRegistry.h"
+#include "engine/resource/cMaterial.h"
+#include "engine/resource/cMaterialManager.h"
+#include "engine/resource/cResourceSystem.h"
+#include "engine/resource/cTextureSet.h"
+#include "engine/resource/iGPUProgram.h"
+#include "engine/resource/iShaderManager.h"
+
+namespace Engine {
+
+namespace {
+
+constexpr float kFillSolid = 2.0f;
+
+cMaterial* DefaultMaterial() {
+    const cResourceSystem* resources = cResourceSystem::Exists() ? &cResourceSystem::Instance() : nullptr;
+    cMaterialManager* materials = resources ? resources->MaterialManager() : nullptr;
+    return materials ? materials->Find(cSceneRenderer::kDefaultMaterial) : nullptr;
+}
+
+bool LayerInRange(uint8_t layer, const char* what) {
+    if (layer < iSpriteLayers::kLayerCount) return true;
+    LogError(std::string(what) + " layer " + std::to_string(layer) + " does not exist (0 to 10); not drawn");
+    return false;
+}
+
+}  // namespace
+
+cSceneRenderer::cSceneRenderer(iRenderer& device) : renderer(device) { LoadGuiProgram(); }
+
+cSceneRenderer::~cSceneRenderer() {
+    if (!owns_gui_shader || !cResourceSystem::Exists()) return;
+    if (iShaderManager* shaders = cResourceSystem::Instance().ShaderManager()) shaders->ReleaseProgram(guiShader);
+}
+
+void cSceneRenderer::LoadGuiProgram() {
+    iShaderManager* shaders = cResourceSystem::Exists() ? cResourceSystem::Instance().ShaderManager() : nullptr;
+    if (shaders == nullptr) return;
+    guiShader = shaders->CreateShaderProgram(kGuiShaderFile, kGuiShaderDirectory, "GUIVSMain", kGuiShaderFile,
+                                             kGuiShaderDirectory, "GUIPSMain");
+    owns_gui_shader = guiShader != nullptr;
+}
+
+void cSceneRenderer::ComputeViewports(const DisplayMode& mode) {
+    DisplayMode checked = mode;
+    auto fix = [](float& size, const char* what) {
+        if (std::isfinite(size) && size >= 1.0f) return;
+        LogError(std::string("display ") + what + " " + std::to_string(size) + " is not a size; 1 used");
+        size = 1.0f;
+    };
+    fix(checked.windowWidth, "width");
+    fix(checked.windowHeight, "height");
+    if (checked.fullscreen) {
+        fix(checked.desktopWidth, "desktop width");
+        fix(checked.desktopHeight, "desktop height");
+    }
+    window_width = checked.windowWidth;
+    window_height = checked.windowHeight;
+    viewports = ComputeLetterbox(checked.fullscreen, checked.desktopWidth, checked.desktopHeight,
+                                 checked.windowWidth, checked.windowHeight, checked.enforceRes);
+}
+
+void cSceneRenderer::AddSprite(cSpriteGfxCmp& sprite, uint8_t layer) {
+    if (!LayerInRange(layer, "sprite")) return;
+    RemoveSprite(sprite);
+    spriteLayers[layer].emplace(sprite.TextureSet(), &sprite);
+}
+
+void cSceneRenderer::RemoveSprite(cSpriteGfxCmp& sprite) {
+    // The key the sprite entered under may be stale, so every layer is searched by the sprite itself.
+    for (SpriteLayer& layer : spriteLayers) {
+        auto entry = std::find_if(layer.begin(), layer.end(), [&](const auto& pair) { return pair.second == &sprite; });
+        if (entry != layer.end()) {
+            layer.erase(entry);
+            return;
+        }
+    }
+}
+
+void cSceneRenderer::AddText(cFontGfxCmp& text, uint8_t layer) {
+    if (!LayerInRange(layer, "text")) return;
+    RemoveText(text);
+    textLayers[layer].push_back(&text);
+}
+
+void cSceneRenderer::RemoveText(cFontGfxCmp& text) {
+    for (auto& layer : textLayers) std::erase(layer, &text);
+}
+
+void cSceneRenderer::AddBillboard(cBillBoardGfxCmp& billboard) {
+    if (std::find(billboards.begin(), billboards.end(), &billboard) == billboards.end())
+        billboards.push_back(&billboard);
+}
+
+void cSceneRenderer::RemoveBillboard(cBillBoardGfxCmp& billboard) { std::erase(billboards, &billboard); }
+
+void cSceneRenderer::AddShadowLight(iShadowCaster& light) { cShadowCasterList::Instance().Add(&light); }
+
+void cSceneRenderer::AddShadowMaterial(cMaterial& material) {
+    if (std::find(shadowMaterials.begin(), shadowMaterials.end(), &material) == shadowMaterials.end())
+        shadowMaterials.push_back(&material);
+}
+
+std::size_t cSceneRenderer::SpriteCount(uint8_t layer) const {
+    return layer < kLayerCount ? spriteLayers[layer].size() : 0;
+}
+
+std::size_t cSceneRenderer::TextCount(uint8_t layer) const {
+    return layer < kLayerCount ? textLayers[layer].size() : 0;
+}
+
+void cSceneRenderer::UpdateAnimations(float dt) { cAnimationRegistry::Instance().UpdateAnimations(dt); }
+
+void cSceneRenderer::RenderFrame() {
+    rendered = 0;
+    if (viewports.bars) ClearBars();
+    SetMainViewport();
+    ApplyCamera();
+    ClearPicture(CLEAR_All);
+    renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
+    renderer.SetRenderState(RS_Fillmode, static_cast<int32_t>(kFillSolid));
+    ApplyDefaultMaterial();
+    if (shadowsEnabled) ShadowPasses();
+    MainPass();
+    ApplyCamera();
+    renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
+    DrawParticles();
+    renderer.UnbindTextures(kLastFrameStage);
+    DrawBillboards();
+    ResetBlending();
+    renderer.SetRenderState(RS_DepthTesting, 1);
+    Pass2D();
+    renderer.ApplyDefaultStates();
+}
+
+void cSceneRenderer::ClearBars() {
+    for (const ScreenRect& bar : {viewports.bar_a, viewports.bar_b}) {
+        renderer.SetViewport(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top);
+        renderer.Clear(CLEAR_All, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 0);
+    }
+}
+
+void cSceneRenderer::SetMainViewport() {
+    const ScreenRect& main = viewports.viewport;
+    renderer.SetViewport(main.left, main.top, main.right - main.left, main.bottom - main.top);
+}
+
+void cSceneRenderer::ApplyCamera() {
+    renderer.SetRenderState(RS_DepthTesting, 1);
+    if (camera == nullptr) {
+        renderer.SetPerspective(kDefaultFieldOfView, kDefaultNear, kDefaultFar, window_width / window_height);
+        return;
+    }
+    const float aspect = camera->aspect > 0.0f ? camera->aspect : window_width / window_height;
+    renderer.SetPerspective(camera->fieldOfView * cCameraGfxCmp::kDegreesToRadians, camera->near, camera->far,
+                            aspect);
+    renderer.LookAt(camera->eye, camera->target, camera->up);
+}
+
+void cSceneRenderer::UnbindShaders() {
+    renderer.UnbindShader(false);
+    renderer.UnbindShader(true);
+}
+
+void cSceneRenderer::ClearPicture(uint32_t flags) { renderer.Clear(flags, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 0); }
+
+void cSceneRenderer::ApplyDefaultMaterial() {
+    if (const cMaterial* material = DefaultMaterial()) material->Apply(renderer);
+}
+
+void cSceneRenderer::ShadowPasses() {
+    if (!cShadowCasterList::Exists()) return;
+    // A copy: a light may leave the list while its pass runs.
+    const std::vector<iShadowCaster*> lights = cShadowCasterList::Instance().Casters();
+    for (cMaterial* material : shadowMaterials) {
+        for (iShadowCaster* light : lights) ShadowPass(*material, *light);
+        ApplyDefaultMaterial();
+        renderer.UnbindTextures(kLastSetStage);
+        UnbindShaders();
+    }
+    UploadShadowParameters();
+}
+
+void cSceneRenderer::ShadowPass(cMaterial& material, iShadowCaster& light) {
+    if (!light.BeginShadowTarget()) return;
+    RenderNode& root = tree.Root();
+    root.type = RNT_Light;
+    root.data = &light;
+    ClearPicture(CLEAR_Colour | CLEAR_Depth);
+    cPreprocessRenderVisitor visitor(renderer, &material);
+    visitor.Begin();
+    tree.Traverse(visitor);
+    rendered += visitor.Rendered();
+    renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
+    light.EndShadowTarget();
+}
+
+void cSceneRenderer::UploadShadowParameters() {
+    if (!cShadowCasterList::Exists()) return;
+    for (iShadowCaster* light : cShadowCasterList::Instance().Casters()) light->UploadShadowParameters();
+}
+
+void cSceneRenderer::MainPass() {
+    // Always from the camera root, so the walk never starts from a light left by a shadow pass.
+    if (shadowsEnabled) {
+        ApplyCamera();
+        ClearPicture(CLEAR_Colour | CLEAR_Depth);
+        SetMainViewport();
+    }
+    RenderNode& root = tree.Root();
+    root.type = RNT_Camera;
+    root.data = camera;
+    cNormalRenderVisitor visitor(renderer);
+    visitor.Begin();
+    tree.Traverse(visitor);
+    rendered += visitor.Rendered();
+    if (!shadowsEnabled) return;
+    ApplyDefaultMaterial();
+    renderer.UnbindTextures(kLastFrameStage);
+    UnbindShaders();
+    ApplyCamera();
+    renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
+    renderer.SetMatrix(MM_Texture, Matrix4x4::Identity(), 0);
+}
+
+void cSceneRenderer::DrawParticles() {
+    // The particle system draws here, between the tree and the billboards,
+    // with every shadow light's parameters uploaded; there is none yet.
+}
+
+void cSceneRenderer::DrawBillboards() {
+    for (cBillBoardGfxCmp* billboard : billboards) billboard->Draw(renderer);
+}
+
+void cSceneRenderer::ResetBlending() {
+    renderer.SetRenderState(RS_Blending, 0);
+    renderer.SetRenderState(RS_SourceBlend, BLEND_One);
+    renderer.SetRenderState(RS_DestBlend, BLEND_Zero);
+    renderer.SetRenderState(RS_BlendOp, BLENDOP_Add);
+}
+
+void cSceneRenderer::Pass2D() {
+    const ScreenRect& main = viewports.viewport;
+    renderer.SetRenderState(RS_DepthTesting, 0);
+    renderer.SetOrthographic(static_cast<int32_t>(main.left), static_cast<int32_t>(main.right),
+                             static_cast<int32_t>(main.top), static_cast<int32_t>(main.bottom), kOrthoNear,
+                             kOrthoFar);
+    renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
+    renderer.SetRenderState(RS_Blending, 1);
+    renderer.SetRenderState(RS_SourceBlend, BLEND_SourceAlpha);
+    renderer.SetRenderState(RS_DestBlend, BLEND_InverseSourceAlpha);
+    renderer.SetRenderState(RS_BlendOp, BLENDOP_Add);
+    if (guiShader) guiShader->Bind();
+    const cTextureSet* bound = nullptr;
+    bool any_bound = false;
+    for (uint8_t layer = 0; layer < kLayerCount; ++layer) DrawLayer(layer, bound, any_bound);
+    if (guiShader) guiShader->Unbind();
+    renderer.UnbindTextures(kLastSetStage);
+    ApplyCamera();
+    renderer.SetMatrix(MM_Texture, Matrix4x4::Identity(), 0);
+    ResetBlending();
+}
+
+void cSceneRenderer::DrawLayer(uint8_t layer, const cTextureSet*& bound, bool& any_bound) {
+    for (const auto& [key, sprite] : spriteLayers[layer]) {
+        if (!sprite->visible) continue;
+        cTextureSet* set = sprite->TextureSet();
+        if (!any_bound || set != bound) {
+            if (set && !set->Textures().empty())
+                set->Bind();
+            else
+                renderer.UnbindTextures(kLastSetStage);
+            bound = set;
+            any_bound = true;
+        }
+        sprite->DrawPlain(renderer);
+    }
+    for (cFontGfxCmp* text : textLayers[layer]) text->Draw(renderer);
+}
+
+}  // namespace Engine
