@@ -60,9 +60,10 @@ public:
     static constexpr float kDefaultFieldOfView = 0.7853982f;
     static constexpr float kDefaultNear = 0.1f;
     static constexpr float kDefaultFar = 100.0f;
-    // Depth range of the 2D pass: wider than the 0 to 1 of screen sprites on
-    // both sides, so a quad at depth 0 or 1 is never clipped by a plane.
-    static constexpr float kOrthoNear = -1.0f;
+    // Depth range of the 2D pass: a near 0 and far 1 projection would put a
+    // quad at depth 0 exactly on its far plane, where it may be clipped away,
+    // so the range reaches past both ends of -1 to 1.
+    static constexpr float kOrthoNear = -2.0f;
     static constexpr float kOrthoFar = 2.0f;
 
     explicit cSceneRenderer(iRenderer& renderer);
