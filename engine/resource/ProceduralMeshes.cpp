@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "engine/core/MathConstants.h"
@@ -138,6 +139,29 @@ bool BuildBillboardQuad(cMesh& mesh, float width, float height, iHardwareBufferM
     for (std::size_t i = 0; i < positions.size(); ++i)
         vertices.insert(vertices.end(), {positions[i].x, positions[i].y, positions[i].z, uv[i][0], uv[i][1]});
     return Fill(mesh, {{DU_Position, DT_Float3}, {DU_TexCoord, DT_Float2}}, vertices.data(), 4, {0, 1, 2, 2, 1, 3},
+                PT_TriangleList, positions, buffers);
+}
+
+bool BuildSkyBoxFace(cMesh& mesh, uint32_t face, float half, iHardwareBufferManager& buffers) {
+    const float h = half;
+    // Corners top-left, top-right, bottom-right, bottom-left as seen from inside the cube.
+    const std::array<std::array<Vector3, 4>, kSkyBoxFaces> corners{{
+        {{{h, h, -h}, {h, h, h}, {h, -h, h}, {h, -h, -h}}},
+        {{{-h, h, h}, {-h, h, -h}, {-h, -h, -h}, {-h, -h, h}}},
+        {{{-h, h, h}, {h, h, h}, {h, h, -h}, {-h, h, -h}}},
+        {{{-h, -h, -h}, {h, -h, -h}, {h, -h, h}, {-h, -h, h}}},
+        {{{h, h, h}, {-h, h, h}, {-h, -h, h}, {h, -h, h}}},
+        {{{-h, h, -h}, {h, h, -h}, {h, -h, -h}, {-h, -h, -h}}},
+    }};
+    const std::array<std::array<float, 2>, 4> uv{{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
+    if (face >= kSkyBoxFaces) LogError("sky box face " + std::to_string(face) + " does not exist (0 to 5); face " +
+                                       std::to_string(face % kSkyBoxFaces) + " made");
+    const std::array<Vector3, 4>& face_corners = corners[face % kSkyBoxFaces];
+    const std::vector<Vector3> positions(face_corners.begin(), face_corners.end());
+    std::vector<float> vertices;
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        vertices.insert(vertices.end(), {positions[i].x, positions[i].y, positions[i].z, uv[i][0], uv[i][1]});
+    return Fill(mesh, {{DU_Position, DT_Float3}, {DU_TexCoord, DT_Float2}}, vertices.data(), 4, {0, 1, 2, 0, 2, 3},
                 PT_TriangleList, positions, buffers);
 }
 

@@ -32,6 +32,11 @@ constexpr uint32_t kSphereRings = 15;
 
 bool BuildSpriteQuad(cMesh& mesh, float width, float height, iHardwareBufferManager& buffers);
 bool BuildBillboardQuad(cMesh& mesh, float width, float height, iHardwareBufferManager& buffers);
+// One face (0 to 5: +x, -x, +y, -y, +z, -z) of a cube from -half to half on
+// every axis: 4 corners with positions and texture coordinates, v = 0 along
+// the face's top edge (the top of the sky on the side faces), and 2 triangles.
+constexpr uint32_t kSkyBoxFaces = 6;
+bool BuildSkyBoxFace(cMesh& mesh, uint32_t face, float half, iHardwareBufferManager& buffers);
 bool BuildLineMesh(cMesh& mesh, float length, iHardwareBufferManager& buffers);
 bool BuildBoxMesh(cMesh& mesh, const AABB& box, const ColorRGBA& colour, iHardwareBufferManager& buffers);
 bool BuildSphereMesh(cMesh& mesh, const Vector4& sphere, const ColorRGBA& colour, iHardwareBufferManager& buffers);

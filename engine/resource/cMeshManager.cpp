@@ -57,6 +57,10 @@ cMesh* cMeshManager::CreateBillboardQuad(const std::string& name, float width, f
     return CreateProcedural(name, [&](cMesh& mesh) { return BuildBillboardQuad(mesh, width, height, buffers); });
 }
 
+cMesh* cMeshManager::CreateSkyBoxFace(const std::string& name, uint32_t face, float half) {
+    return CreateProcedural(name, [&](cMesh& mesh) { return BuildSkyBoxFace(mesh, face, half, buffers); });
+}
+
 cMesh* cMeshManager::CreateLineMesh(const std::string& name, float length) {
     return CreateProcedural(name, [&](cMesh& mesh) { return BuildLineMesh(mesh, length, buffers); });
 }

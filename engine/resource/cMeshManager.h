@@ -60,6 +60,8 @@ public:
 
     cMesh* CreateSpriteQuad(const std::string& name, float width, float height);
     cMesh* CreateBillboardQuad(const std::string& name, float width, float height);
+    // A sky box face (see BuildSkyBoxFace); an existing mesh of the name is shared.
+    cMesh* CreateSkyBoxFace(const std::string& name, uint32_t face, float half);
     cMesh* CreateLineMesh(const std::string& name, float length);
     cMesh* CreateBoxMesh(const std::string& name, const AABB& box, const ColorRGBA& colour);
     cMesh* CreateSphereMesh(const std::string& name, const Vector4& sphere, const ColorRGBA& colour);

@@ -21,11 +21,17 @@
 #include "engine/render/scene/iShadowCaster.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cMaterial.h"
+#include "engine/resource/ProceduralMeshes.h"
 #include "engine/resource/cMaterialManager.h"
+#include "engine/resource/cMesh.h"
+#include "engine/resource/cMeshManager.h"
 #include "engine/resource/cResourceSystem.h"
 #include "engine/resource/cTextureSet.h"
 #include "engine/resource/iGPUProgram.h"
+#include "engine/resource/iShader.h"
 #include "engine/resource/iShaderManager.h"
+#include "engine/resource/iTexture.h"
+#include "engine/resource/iTextureManager.h"
 
 namespace Engine {
 
@@ -50,6 +56,7 @@ bool LayerInRange(uint8_t layer, const char* what) {
 cSceneRenderer::cSceneRenderer(iRenderer& device) : renderer(device) { LoadGuiProgram(); }
 
 cSceneRenderer::~cSceneRenderer() {
+    ReleaseSkyBox();
     if (!owns_gui_shader || !cResourceSystem::Exists()) return;
     if (iShaderManager* shaders = cResourceSystem::Instance().ShaderManager()) shaders->ReleaseProgram(guiShader);
 }
@@ -60,6 +67,38 @@ void cSceneRenderer::LoadGuiProgram() {
     guiShader = shaders->CreateShaderProgram(kGuiShaderFile, kGuiShaderDirectory, "GUIVSMain", kGuiShaderFile,
                                              kGuiShaderDirectory, "GUIPSMain");
     owns_gui_shader = guiShader != nullptr;
+    // Sprites are placed by the world-view-projection matrix and cut from their sheet by the texture matrix.
+    if (iShader* vertex = guiShader ? guiShader->VertexStage() : nullptr) {
+        vertex->EnableWVPMatrix(true);
+        vertex->EnableTextureMatrix(true);
+    }
+}
+
+void cSceneRenderer::SetSkyBox(const std::string& directory) {
+    ReleaseSkyBox();
+    cResourceSystem* resources = cResourceSystem::Exists() ? &cResourceSystem::Instance() : nullptr;
+    cMeshManager* meshes = resources ? resources->MeshManager() : nullptr;
+    iTextureManager* textures = resources ? resources->TextureManager() : nullptr;
+    if (meshes == nullptr || textures == nullptr) {
+        LogError("sky box from " + directory + " needs the mesh and texture managers; no sky box");
+        return;
+    }
+    for (uint32_t face = 0; face < kSkyBoxFaces; ++face) {
+        sky_faces[face] = meshes->CreateSkyBoxFace(kSkyBoxMesh + std::to_string(face), face, kSkyBoxHalf);
+        sky_textures[face] = textures->LoadTexture(kSkyBoxTexture, directory);
+    }
+}
+
+void cSceneRenderer::ReleaseSkyBox() {
+    cResourceSystem* resources = cResourceSystem::Exists() ? &cResourceSystem::Instance() : nullptr;
+    cMeshManager* meshes = resources ? resources->MeshManager() : nullptr;
+    iTextureManager* textures = resources ? resources->TextureManager() : nullptr;
+    for (uint32_t face = 0; face < kSkyBoxFaces; ++face) {
+        if (meshes) meshes->Release(sky_faces[face]);
+        if (textures) textures->Release(sky_textures[face]);
+        sky_faces[face] = nullptr;
+        sky_textures[face] = nullptr;
+    }
 }
 
 void cSceneRenderer::ComputeViewports(const DisplayMode& mode) {
@@ -228,6 +267,7 @@ void cSceneRenderer::MainPass() {
         ClearPicture(CLEAR_Colour | CLEAR_Depth);
         SetMainViewport();
     }
+    DrawSkyBox();
     RenderNode& root = tree.Root();
     root.type = RNT_Camera;
     root.data = camera;
@@ -242,6 +282,33 @@ void cSceneRenderer::MainPass() {
     ApplyCamera();
     renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
     renderer.SetMatrix(MM_Texture, Matrix4x4::Identity(), 0);
+}
+
+void cSceneRenderer::DrawSkyBox() {
+    if (!HasSkyBox()) return;
+    // Scaled so its farthest corner stays inside the far plane, and drawn
+    // without depth writes so the whole scene draws over it.
+    const float far_plane = camera && camera->far > 0.0f ? camera->far : kDefaultFar;
+    const float scale = 0.9f * far_plane / (kSkyBoxHalf * std::sqrt(3.0f));
+    const Vector3 eye = camera ? camera->eye : Vector3{};
+    renderer.SetMatrix(MM_World, Matrix4x4::Translation(eye) * Matrix4x4::Scaling({scale, scale, scale}), 0);
+    renderer.SetRenderState(RS_ZWrite, 0);
+    renderer.SetRenderState(RS_Culling, 0);
+    renderer.SetRenderState(RS_Lighting, 0);
+    UnbindShaders();
+    for (uint32_t face = 0; face < kSkyBoxFaces; ++face) {
+        if (sky_textures[face]) {
+            sky_textures[face]->SetStage(0);
+            sky_textures[face]->Bind();
+        } else {
+            renderer.UnbindTextures(0);
+        }
+        sky_faces[face]->Draw(renderer);
+    }
+    renderer.UnbindTextures(kLastSetStage);
+    renderer.ApplyDefaultStates();
+    ApplyDefaultMaterial();
+    renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
 }
 
 void cSceneRenderer::DrawParticles() {

@@ -33,6 +33,8 @@
 namespace Engine {
 
 class cMaterial;
+class cMesh;
+class iTexture;
 class cTextureSet;
 class iGPUProgram;
 class iRenderer;
@@ -65,6 +67,9 @@ public:
     // so the range reaches past both ends of -1 to 1.
     static constexpr float kOrthoNear = -2.0f;
     static constexpr float kOrthoFar = 2.0f;
+    static constexpr const char* kSkyBoxMesh = "skyboxplane";
+    static constexpr const char* kSkyBoxTexture = "blacksky.tga";
+    static constexpr float kSkyBoxHalf = 550.0f;
 
     explicit cSceneRenderer(iRenderer& renderer);
     ~cSceneRenderer() override;
@@ -94,6 +99,15 @@ public:
     // The program the 2D pass runs (the GUI program); null draws with the built-in one.
     void SetGuiProgram(iGPUProgram* program) { guiShader = program; }
 
+    // Releases the sky box and makes a new one: six faces "skyboxplane0" to
+    // "skyboxplane5" of a cube from -550 to 550, each with the texture
+    // "blacksky.tga" from the directory. The main pass draws it first,
+    // centred on the eye, behind everything.
+    void SetSkyBox(const std::string& directory);
+    // Gives the sky box's meshes and textures back; no sky box is drawn afterwards.
+    void ReleaseSkyBox();
+    bool HasSkyBox() const { return sky_faces[0] != nullptr; }
+
     // Advances every animated sprite, then every animated model.
     void UpdateAnimations(float dt);
     // Draws the frame; call between the renderer's BeginFrame and EndFrame.
@@ -119,6 +133,7 @@ private:
     void ShadowPass(cMaterial& material, iShadowCaster& light);
     void UploadShadowParameters();
     void MainPass();
+    void DrawSkyBox();
     // Left for the particle system: draws nothing until particles exist.
     void DrawParticles();
     void DrawBillboards();
@@ -139,6 +154,8 @@ private:
     std::vector<cBillBoardGfxCmp*> billboards;
     SpriteLayer spriteLayers[kLayerCount];
     std::vector<cFontGfxCmp*> textLayers[kLayerCount];
+    cMesh* sky_faces[6] = {};
+    iTexture* sky_textures[6] = {};
     iGPUProgram* guiShader = nullptr;
     bool owns_gui_shader = false;
 };

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,12 +20,15 @@
 #include "engine/render/cNullHardwareBufferManager.h"
 #include "engine/render/cNullRenderer.h"
 #include "engine/render/eMatrixMode.h"
+#include "engine/render/eRenderStateId.h"
+#include "engine/render/scene/cCameraGfxCmp.h"
 #include "engine/render/scene/cModelGfxCmp.h"
 #include "engine/render/scene/cShadowCasterList.h"
 #include "engine/render/scene/cSpriteGfxCmp.h"
 #include "engine/render/scene/iShadowCaster.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cMaterialManager.h"
+#include "engine/resource/cMesh.h"
 #include "engine/resource/cMeshManager.h"
 #include "engine/resource/cNullShaderManager.h"
 #include "engine/resource/cNullTextureManager.h"
@@ -54,6 +59,10 @@ public:
         Matrix4x4 projection;
         GetMatrix(MM_Projection, projection);
         draw_projections.push_back(projection);
+        Matrix4x4 world;
+        GetMatrix(MM_World, world);
+        draw_worlds.push_back(world);
+        draw_zwrites.push_back(RenderState(RS_ZWrite));
         cNullRenderer::DrawIndexedPrimitives(type, start, count);
     }
     static std::string Rect(float x, float y, float w, float h) {
@@ -64,7 +73,20 @@ public:
     std::vector<std::string> events;
     std::vector<uint32_t> draw_textures;
     std::vector<Matrix4x4> draw_projections;
+    std::vector<Matrix4x4> draw_worlds;
+    std::vector<int32_t> draw_zwrites;
 };
+
+// An uncompressed 24-bit TGA of 2 x 2 grey pixels.
+void WriteTga(const std::filesystem::path& path) {
+    std::string bytes(18, '\0');
+    bytes[2] = 2;
+    bytes[12] = 2;
+    bytes[14] = 2;
+    bytes[16] = 24;
+    bytes += std::string(2 * 2 * 3, '\x80');
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 // A spotlight above the origin looking down; whether it has a shadow target is up to the test.
 class cTestLight : public iShadowCaster {
@@ -331,6 +353,74 @@ TEST_F(SceneRendererTest, LayersRefuseAnOutOfRangeLayerAndForgetReleasedSprites)
     EXPECT_EQ(scene->SpriteCount(2), 0u);
     scene->RenderFrame();
     EXPECT_TRUE(renderer.draw_textures.empty());
+}
+
+TEST_F(SceneRendererTest, TheSkyBoxIsSixSharedFacesOfOneTexture) {
+    WriteTga(dir.File("blacksky.tga"));
+    scene->SetSkyBox(dir.Path().string() + "/");
+    ASSERT_TRUE(scene->HasSkyBox());
+    for (int face = 0; face < 6; ++face) {
+        const cMesh* mesh = meshes->Find("skyboxplane" + std::to_string(face));
+        ASSERT_NE(mesh, nullptr) << face;
+        EXPECT_EQ(mesh->PrimitiveCount(), 2u);
+        // Each face lies on one side of the cube: one axis is +-550 at every corner.
+        const AABB& box = mesh->BoundingBox();
+        const int flat = (box.min.x == box.max.x) + (box.min.y == box.max.y) + (box.min.z == box.max.z);
+        EXPECT_EQ(flat, 1) << face;
+        EXPECT_FLOAT_EQ(std::max({std::abs(box.min.x), std::abs(box.max.x), std::abs(box.min.y)}), 550.0f);
+    }
+    const iTexture* sky = textures->FindTexture("blacksky.tga");
+    ASSERT_NE(sky, nullptr);
+    EXPECT_EQ(sky->RefCount(), 6);
+    scene->ReleaseSkyBox();
+    EXPECT_FALSE(scene->HasSkyBox());
+    EXPECT_EQ(meshes->Find("skyboxplane0"), nullptr);
+    EXPECT_EQ(textures->FindTexture("blacksky.tga"), nullptr);
+}
+
+TEST_F(SceneRendererTest, TheSkyBoxDrawsFirstAroundTheEyeWithoutDepthWrites) {
+    WriteTga(dir.File("blacksky.tga"));
+    scene->SetSkyBox(dir.Path().string() + "/");
+    AddModel({0, 0, 0});
+    cCameraGfxCmp camera;
+    camera.Initialise({3, 2, 10}, {0, 0, 0}, {0, 1, 0}, 45.0f, 0.1f, 100.0f);
+    scene->SetCamera(&camera);
+    scene->RenderFrame();
+    ASSERT_EQ(renderer.draw_worlds.size(), 7u);
+    for (int face = 0; face < 6; ++face) {
+        EXPECT_EQ(renderer.draw_zwrites[face], 0) << face;
+        EXPECT_FLOAT_EQ(renderer.draw_worlds[face].m[0][3], 3.0f);
+        EXPECT_FLOAT_EQ(renderer.draw_worlds[face].m[1][3], 2.0f);
+        EXPECT_FLOAT_EQ(renderer.draw_worlds[face].m[2][3], 10.0f);
+        // Every corner of the scaled cube stays inside the far plane.
+        EXPECT_LT(renderer.draw_worlds[face].m[0][0] * 550.0f * std::sqrt(3.0f), 100.0f);
+    }
+    EXPECT_NE(renderer.draw_zwrites[6], 0);
+    EXPECT_EQ(scene->Rendered(), 1u);
+}
+
+TEST_F(SceneRendererTest, ASkyBoxWithoutItsTextureIsLoggedAndStillDrawn) {
+    scene->SetSkyBox(dir.Path().string() + "/");
+    EXPECT_TRUE(scene->HasSkyBox());
+    scene->RenderFrame();
+    EXPECT_EQ(renderer.draw_worlds.size(), 6u);
+    EXPECT_NE(TestSupport::ReadFile(dir.File("Engine.log")).find("Error: "), std::string::npos);
+}
+
+TEST_F(SceneRendererTest, TheCameraGivesTheMainPassItsProjectionAndView) {
+    AddModel({0, 0, 0});
+    AddModel({0, 0, -60});
+    cCameraGfxCmp camera;
+    camera.Initialise({0, 0, 10}, {0, 0, 0}, {0, 1, 0}, 60.0f, 1.0f, 50.0f);
+    camera.aspect = 1.5f;
+    scene->SetCamera(&camera);
+    scene->RenderFrame();
+    // The far model lies beyond the camera's far plane of 50.
+    EXPECT_EQ(scene->Rendered(), 1u);
+    ASSERT_EQ(renderer.draw_projections.size(), 1u);
+    const Matrix4x4 expected = PerspectiveFovRH(60.0f * 0.017453292f, 1.5f, 1.0f, 50.0f);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) EXPECT_NEAR(renderer.draw_projections[0].m[r][c], expected.m[r][c], 1e-5f);
 }
 
 }  // namespace
