@@ -423,4 +423,29 @@ TEST_F(SceneRendererTest, TheCameraGivesTheMainPassItsProjectionAndView) {
         for (int c = 0; c < 4; ++c) EXPECT_NEAR(renderer.draw_projections[0].m[r][c], expected.m[r][c], 1e-5f);
 }
 
+// A registered set steps as far as the same set stepped by hand; an unregistered one stays.
+TEST_F(SceneRendererTest, UpdateAnimationsStepsTheRegisteredSprites) {
+    cAnimationRegistry& registry = cAnimationRegistry::Instance();
+    auto make = [&] {
+        cSpriteAnimationSet* set = registry.TakeSpriteSet();
+        set->AddAnimation("walk", 0, 7);
+        set->SetFrameTime(0.1f);
+        set->SetLooping(true);
+        set->SetPaused(false);
+        return set;
+    };
+    cSpriteAnimationSet* registered = make();
+    cSpriteAnimationSet* by_hand = make();
+    cSpriteAnimationSet* idle = make();
+    registry.AddSprite(registered);
+    for (int i = 0; i < 3; ++i) {
+        scene->UpdateAnimations(0.15f);
+        by_hand->Update(0.15f);
+    }
+    EXPECT_NE(registered->Frame(), 0u);
+    EXPECT_EQ(registered->Frame(), by_hand->Frame());
+    EXPECT_EQ(idle->Frame(), 0u);
+    for (cSpriteAnimationSet* set : {registered, by_hand, idle}) registry.GiveBackSpriteSet(set);
+}
+
 }  // namespace
