@@ -1,0 +1,156 @@
+// The scene renderer's frame through OpenGL: sprite layers draw in order
+// with alpha blending over what is under them, and a letterboxed picture
+// leaves its two bars black.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/render/gl/cGLShaderManager.h"
+#include "engine/render/gl/cGLTextureManager.h"
+#include "engine/render/scene/cSceneRenderer.h"
+#include "engine/render/scene/cSpriteGfxCmp.h"
+#include "engine/resource/cAnimationRegistry.h"
+#include "engine/resource/cMaterialManager.h"
+#include "engine/resource/cMeshManager.h"
+#include "engine/resource/cResourceSystem.h"
+#include "engine/resource/cTextureSet.h"
+#include "engine/resource/eTextureFormat.h"
+#include "engine/resource/eTextureType.h"
+#include "engine/resource/iGPUProgram.h"
+#include "tests/engine/render/gl/GLFixture.h"
+
+namespace {
+
+using namespace Engine;
+
+using Colour = std::array<uint8_t, 4>;
+// Colours that read the same with red and blue swapped.
+constexpr Colour kGreen{0, 255, 0, 255};
+constexpr Colour kWhite{255, 255, 255, 255};
+constexpr Colour kHalfMagenta{255, 0, 255, 128};
+
+class SceneRendererGLTest : public GLFixture {
+protected:
+    void SetUp() override {
+        GLFixture::SetUp();
+        if (IsSkipped()) return;
+        cResourceSystem& resources = cResourceSystem::Instance();
+        auto texture_manager = std::make_unique<cGLTextureManager>(*renderer);
+        textures = texture_manager.get();
+        resources.InstallTextureManager(std::move(texture_manager));
+        resources.InstallMeshManager(std::make_unique<cMeshManager>(*buffers));
+        auto shader_manager = std::make_unique<cGLShaderManager>(*renderer);
+        const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/";
+        gui = shader_manager->CreateShaderProgram("gui_blend.shader", directory, "GUIVSMain", "gui_blend.shader",
+                                                  directory, "GUIPSMain");
+        resources.InstallShaderManager(std::move(shader_manager));
+        resources.InstallMaterialManager(std::make_unique<cMaterialManager>());
+        ASSERT_NE(gui, nullptr);
+        gui->VertexStage()->EnableWVPMatrix(true);
+        gui->VertexStage()->EnableTextureMatrix(true);
+        scene = std::make_unique<cSceneRenderer>(*renderer);
+        scene->SetGuiProgram(gui);
+        scene->ComputeViewports({false, 0, 0, kWidth, kHeight, false});
+        MakeSheet("green", kGreen);
+        MakeSheet("white", kWhite);
+        MakeSheet("halfmagenta", kHalfMagenta);
+    }
+
+    void TearDown() override {
+        for (auto& sprite : sprites) sprite->Release();
+        sprites.clear();
+        scene.reset();
+        for (auto& set : sets) textures->ReleaseTextureSet(set);
+        cResourceSystem::Destroy();
+        cAnimationRegistry::Destroy();
+        GLFixture::TearDown();
+    }
+
+    void MakeSheet(const std::string& name, const Colour& colour) {
+        std::vector<uint8_t> pixels;
+        for (int i = 0; i < 4 * 4; ++i) pixels.insert(pixels.end(), colour.begin(), colour.end());
+        cTextureSet* set = textures->GetTextureSet(name);
+        set->AddTexture(textures->CreateTexture(name + ".tga", TT_2D, 4, 4, TF_ARGB8, pixels.data()));
+        sets.push_back(set);
+    }
+
+    // A sprite of the sheet centred on the middle of the window.
+    void AddSprite(const std::string& sheet, uint8_t layer, float size) {
+        sprites.push_back(std::make_unique<cSpriteGfxCmp>());
+        cSpriteGfxCmp& sprite = *sprites.back();
+        sprite.SetLayers(scene.get());
+        sprite.Initialise("quad_" + sheet, size, size, sheet, "", layer);
+        sprite.transform = &centre;
+    }
+
+    Frame DrawFrame() {
+        EXPECT_TRUE(renderer->BeginFrame());
+        scene->RenderFrame();
+        Frame frame = Capture();
+        renderer->EndFrame();
+        return frame;
+    }
+
+    static bool Near(uint8_t a, int b) { return std::abs(int(a) - b) <= 4; }
+
+    cGLTextureManager* textures = nullptr;
+    iGPUProgram* gui = nullptr;
+    std::unique_ptr<cSceneRenderer> scene;
+    std::vector<cTextureSet*> sets;
+    std::vector<std::unique_ptr<cSpriteGfxCmp>> sprites;
+    Matrix4x4 centre = Matrix4x4::Translation({kWidth / 2.0f, kHeight / 2.0f, 0.0f});
+};
+
+struct LayerCase {
+    const char* name;
+    uint8_t green_layer;
+    uint8_t white_layer;
+    bool green_on_top;
+};
+
+class SceneLayerGLTest : public SceneRendererGLTest, public ::testing::WithParamInterface<LayerCase> {};
+
+TEST_P(SceneLayerGLTest, TheHigherLayerCoversTheLower) {
+    if (IsSkipped()) return;
+    const LayerCase& c = GetParam();
+    AddSprite("green", c.green_layer, 100.0f);
+    AddSprite("white", c.white_layer, 100.0f);
+    const Pixel p = DrawFrame().At(kWidth / 2, kHeight / 2);
+    EXPECT_TRUE(Near(p.r, c.green_on_top ? 0 : 255)) << int(p.r) << " " << int(p.g) << " " << int(p.b);
+    EXPECT_TRUE(Near(p.g, 255));
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, SceneLayerGLTest,
+                         ::testing::Values(LayerCase{"GreenAbove", 4, 1, true}, LayerCase{"WhiteAbove", 0, 10, false},
+                                           LayerCase{"NeighbourLayers", 7, 8, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SceneRendererGLTest, AHalfTransparentSpriteBlendsWithTheLayerBelow) {
+    if (IsSkipped()) return;
+    AddSprite("halfmagenta", 6, 60.0f);
+    AddSprite("green", 2, 100.0f);
+    const Frame frame = DrawFrame();
+    const Pixel blended = frame.At(kWidth / 2, kHeight / 2);
+    // Half magenta over green: about 128 of each.
+    EXPECT_TRUE(Near(blended.r, 128) && Near(blended.g, 127) && Near(blended.b, 128))
+        << int(blended.r) << " " << int(blended.g) << " " << int(blended.b);
+    const Pixel green_only = frame.At(kWidth / 2 + 40, kHeight / 2);
+    EXPECT_TRUE(Near(green_only.r, 0) && Near(green_only.g, 255));
+}
+
+TEST_F(SceneRendererGLTest, LetterboxBarsStayBlackAroundThePicture) {
+    if (IsSkipped()) return;
+    // A 4:3 screen showing a 16:9 picture: 180 rows with bars of 30 above and below.
+    scene->ComputeViewports({true, kWidth, kHeight, kWidth, kHeight, true});
+    centre = Matrix4x4::Translation({kWidth / 2.0f, 30.0f + 90.0f, 0.0f});
+    AddSprite("white", 0, 1000.0f);
+    const Frame frame = DrawFrame();
+    for (int y : {2, 28, 211, 237}) EXPECT_TRUE(Near(frame.At(160, y).r, 0)) << "bar row " << y;
+    for (int y : {32, 120, 208}) EXPECT_TRUE(Near(frame.At(160, y).r, 255)) << "picture row " << y;
+}
+
+}  // namespace
