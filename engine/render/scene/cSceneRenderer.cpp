@@ -57,8 +57,20 @@ cSceneRenderer::cSceneRenderer(iRenderer& device) : renderer(device) { LoadGuiPr
 
 cSceneRenderer::~cSceneRenderer() {
     ReleaseSkyBox();
-    if (!owns_gui_shader || !cResourceSystem::Exists()) return;
+    ReleaseOwnGuiProgram();
+}
+
+void cSceneRenderer::SetGuiProgram(iGPUProgram* program) {
+    ReleaseOwnGuiProgram();
+    guiShader = program;
+}
+
+void cSceneRenderer::ReleaseOwnGuiProgram() {
+    const bool owned = owns_gui_shader;
+    owns_gui_shader = false;
+    if (!owned || !cResourceSystem::Exists()) return;
     if (iShaderManager* shaders = cResourceSystem::Instance().ShaderManager()) shaders->ReleaseProgram(guiShader);
+    guiShader = nullptr;
 }
 
 void cSceneRenderer::LoadGuiProgram() {

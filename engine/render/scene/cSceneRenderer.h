@@ -96,8 +96,9 @@ public:
     void AddShadowMaterial(cMaterial& material);
     void SetShadowsEnabled(bool on) { shadowsEnabled = on; }
     bool ShadowsEnabled() const { return shadowsEnabled; }
-    // The program the 2D pass runs (the GUI program); null draws with the built-in one.
-    void SetGuiProgram(iGPUProgram* program) { guiShader = program; }
+    // The program the 2D pass runs instead of the one made at creation (which
+    // is given back); null draws with the built-in one. The caller keeps ownership.
+    void SetGuiProgram(iGPUProgram* program);
 
     // Releases the sky box and makes a new one: six faces "skyboxplane0" to
     // "skyboxplane5" of a cube from -550 to 550, each with the texture
@@ -141,6 +142,7 @@ private:
     void DrawLayer(uint8_t layer, const cTextureSet*& bound, bool& any_bound);
     void ResetBlending();
     void LoadGuiProgram();
+    void ReleaseOwnGuiProgram();
 
     iRenderer& renderer;
     RenderTree tree;

@@ -11,6 +11,11 @@
 
 #include "engine/render/gl/cGLShaderManager.h"
 #include "engine/render/gl/cGLTextureManager.h"
+#include "engine/render/eRenderStateId.h"
+#include "engine/render/scene/LightRecord.h"
+#include "engine/render/scene/cCameraGfxCmp.h"
+#include "engine/render/scene/cLightGfxCmp.h"
+#include "engine/render/scene/cModelGfxCmp.h"
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/render/scene/cSpriteGfxCmp.h"
 #include "engine/resource/cAnimationRegistry.h"
@@ -20,7 +25,10 @@
 #include "engine/resource/cTextureSet.h"
 #include "engine/resource/eTextureFormat.h"
 #include "engine/resource/eTextureType.h"
+#include "engine/resource/cMaterial.h"
 #include "engine/resource/iGPUProgram.h"
+#include "engine/resource/iShader.h"
+#include "engine/resource/iShaderManager.h"
 #include "tests/engine/render/gl/GLFixture.h"
 
 namespace {
@@ -151,6 +159,66 @@ TEST_F(SceneRendererGLTest, LetterboxBarsStayBlackAroundThePicture) {
     const Frame frame = DrawFrame();
     for (int y : {2, 28, 211, 237}) EXPECT_TRUE(Near(frame.At(160, y).r, 0)) << "bar row " << y;
     for (int y : {32, 120, 208}) EXPECT_TRUE(Near(frame.At(160, y).r, 255)) << "picture row " << y;
+}
+
+// A white floor facing the camera, lit by the standard program's spotlight
+// ("gKidLight") from between the camera and the floor.
+class SceneSpotlightGLTest : public SceneRendererGLTest {
+protected:
+    void SetUp() override {
+        SceneRendererGLTest::SetUp();
+        if (IsSkipped()) return;
+        cResourceSystem& resources = cResourceSystem::Instance();
+        resources.MeshManager()->CreateSpriteQuad("floor", 40.0f, 40.0f);
+        const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/";
+        iShaderManager* shaders = resources.ShaderManager();
+        lit = shaders->CreateShaderProgram("standard.shader", directory, "StandardVS", "standard.shader", directory,
+                                           "StandardPS");
+        ASSERT_NE(lit, nullptr);
+        lit->VertexStage()->EnableWVPMatrix(true);
+        lit->VertexStage()->EnableWorldMatrix(true);
+        lit->PixelStage()->EnableViewMatrix(true);
+        cMaterial* material = resources.MaterialManager()->GetMaterial("Lit");
+        material->SetRenderState(RS_Culling, 0);
+        material->SetProgram(lit, shaders);
+        floor.SetTree(&scene->Tree());
+        floor.Initialise("floor", "white", "Lit", false);
+        floor.transform = &floor_world;
+        lamp.Initialise("gKidLight");
+        lamp.light.type = LT_Spot;
+        lamp.light.diffuse = {1, 1, 1, 1};
+        lamp.Place({0, 0, -5}, {0, 0, 1});
+        lamp.AttachProgram(lit->VertexStage());
+        lamp.AttachProgram(lit->PixelStage());
+        camera.Initialise({0, 0, -10}, {0, 0, 0}, {0, 1, 0}, 45.0f, 0.1f, 100.0f);
+        camera.aspect = static_cast<float>(kWidth) / kHeight;
+        scene->SetCamera(&camera);
+    }
+
+    void TearDown() override {
+        lamp.Release();
+        floor.Release();
+        SceneRendererGLTest::TearDown();
+    }
+
+    static int Brightness(const Pixel& p) { return p.r + p.g + p.b; }
+
+    iGPUProgram* lit = nullptr;
+    cModelGfxCmp floor;
+    Matrix4x4 floor_world = Matrix4x4::Identity();
+    cLightGfxCmp lamp;
+    cCameraGfxCmp camera;
+};
+
+TEST_F(SceneSpotlightGLTest, TheFloorIsBrighterInsideTheConeThanOutside) {
+    if (IsSkipped()) return;
+    const Frame frame = DrawFrame();
+    EXPECT_EQ(scene->Rendered(), 1u);
+    const Pixel inside = frame.At(kWidth / 2, kHeight / 2);
+    const Pixel outside = frame.At(kWidth / 2 + 120, kHeight / 2);
+    EXPECT_GT(Brightness(inside), Brightness(outside) + 60)
+        << "inside " << int(inside.r) << " " << int(inside.g) << " " << int(inside.b) << ", outside "
+        << int(outside.r) << " " << int(outside.g) << " " << int(outside.b);
 }
 
 }  // namespace
