@@ -16,6 +16,7 @@
 #include "engine/render/scene/cCameraGfxCmp.h"
 #include "engine/render/scene/cLightGfxCmp.h"
 #include "engine/render/scene/cModelGfxCmp.h"
+#include "engine/render/scene/cShadowCasterList.h"
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/render/scene/cSpriteGfxCmp.h"
 #include "engine/resource/cAnimationRegistry.h"
@@ -25,6 +26,7 @@
 #include "engine/resource/cTextureSet.h"
 #include "engine/resource/eTextureFormat.h"
 #include "engine/resource/eTextureType.h"
+#include "engine/resource/ShadowMaterials.h"
 #include "engine/resource/cMaterial.h"
 #include "engine/resource/iGPUProgram.h"
 #include "engine/resource/iShader.h"
@@ -219,6 +221,50 @@ TEST_F(SceneSpotlightGLTest, TheFloorIsBrighterInsideTheConeThanOutside) {
     EXPECT_GT(Brightness(inside), Brightness(outside) + 60)
         << "inside " << int(inside.r) << " " << int(inside.g) << " " << int(inside.b) << ", outside "
         << int(outside.r) << " " << int(outside.g) << " " << int(outside.b);
+}
+
+// The lamp shines down the z axis on the floor; a small blocker halfway
+// casts its shadow to the right of the middle, and the camera looks from the
+// left so that it sees the shadow rather than the blocker.
+TEST_F(SceneSpotlightGLTest, ABlockerCastsItsShadowWhereTheLightSays) {
+    if (IsSkipped()) return;
+    cResourceSystem& resources = cResourceSystem::Instance();
+    ASSERT_TRUE(CreateShadowMaterials(*resources.MaterialManager(), *resources.ShaderManager(),
+                                      std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/"));
+    resources.MeshManager()->CreateSpriteQuad("blocker", 2.0f, 2.0f);
+    cModelGfxCmp blocker;
+    Matrix4x4 blocker_world = Matrix4x4::Translation({1.5f, 0, -4});
+    blocker.SetTree(&scene->Tree());
+    blocker.Initialise("blocker", "white", "Lit", false);
+    blocker.transform = &blocker_world;
+    lamp.Place({0, 0, -8}, {0, 0, 1});
+    lamp.light.outerCone = 0.7f;
+    lamp.light.innerCone = 0.6f;
+    lamp.SetCastsShadow(true, "kidshadow");
+    ASSERT_NE(lamp.shadowMap, nullptr);
+    scene->AddShadowMaterial(*resources.MaterialManager()->Find("ShadowPreprocessMat"));
+    camera.Initialise({-6, 0, -10}, {0, 0, 0}, {0, 1, 0}, 45.0f, 0.1f, 100.0f);
+    camera.viewportWidth = kWidth;
+    camera.viewportHeight = kHeight;
+
+    auto brightness_at = [&](const Frame& frame, const Vector3& point) {
+        const Vector3 pixel = camera.ProjectToScreen(point);
+        return Brightness(frame.At(static_cast<int32_t>(pixel.x), static_cast<int32_t>(pixel.y)));
+    };
+    scene->SetShadowsEnabled(false);
+    const Frame unshadowed = DrawFrame();
+    scene->SetShadowsEnabled(true);
+    const Frame shadowed = DrawFrame();
+    EXPECT_EQ(scene->Rendered(), 4u);
+    // The blocker's shadow covers x 1 to 5 of the floor; the lit circle reaches about 2.9 from the middle.
+    const Vector3 behind{2, 0, 0};
+    const Vector3 beside{-2, 0, 0};
+    // Without the shadow pass both points are lit alike; with it the one behind the blocker darkens.
+    EXPECT_NEAR(brightness_at(unshadowed, behind), brightness_at(unshadowed, beside), 30);
+    EXPECT_LT(brightness_at(shadowed, behind) + 60, brightness_at(shadowed, beside));
+    EXPECT_NEAR(brightness_at(shadowed, beside), brightness_at(unshadowed, beside), 30);
+    lamp.SetCastsShadow(false, "");
+    blocker.Release();
 }
 
 }  // namespace
