@@ -329,6 +329,9 @@ void cSceneRenderer::DrawParticles() {
 }
 
 void cSceneRenderer::DrawBillboards() {
+    // A billboard's facing basis is mirror-handed, which turns its front
+    // face around: with culling on, half the views would lose it.
+    if (!billboards.empty()) renderer.SetRenderState(RS_Culling, 0);
     for (cBillBoardGfxCmp* billboard : billboards) billboard->Draw(renderer);
 }
 

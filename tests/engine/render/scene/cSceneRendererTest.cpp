@@ -21,6 +21,7 @@
 #include "engine/render/cNullRenderer.h"
 #include "engine/render/eMatrixMode.h"
 #include "engine/render/eRenderStateId.h"
+#include "engine/render/scene/cBillBoardGfxCmp.h"
 #include "engine/render/scene/cCameraGfxCmp.h"
 #include "engine/render/scene/cModelGfxCmp.h"
 #include "engine/render/scene/cShadowCasterList.h"
@@ -63,6 +64,7 @@ public:
         GetMatrix(MM_World, world);
         draw_worlds.push_back(world);
         draw_zwrites.push_back(RenderState(RS_ZWrite));
+        draw_cullings.push_back(RenderState(RS_Culling));
         cNullRenderer::DrawIndexedPrimitives(type, start, count);
     }
     static std::string Rect(float x, float y, float w, float h) {
@@ -75,6 +77,7 @@ public:
     std::vector<Matrix4x4> draw_projections;
     std::vector<Matrix4x4> draw_worlds;
     std::vector<int32_t> draw_zwrites;
+    std::vector<int32_t> draw_cullings;
 };
 
 // An uncompressed 24-bit TGA of 2 x 2 grey pixels.
@@ -421,6 +424,26 @@ TEST_F(SceneRendererTest, TheCameraGivesTheMainPassItsProjectionAndView) {
     const Matrix4x4 expected = PerspectiveFovRH(60.0f * 0.017453292f, 1.5f, 1.0f, 50.0f);
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) EXPECT_NEAR(renderer.draw_projections[0].m[r][c], expected.m[r][c], 1e-5f);
+}
+
+TEST_F(SceneRendererTest, BillboardsDrawAfterTheTreeWithCullingOff) {
+    MakeSheet("a");
+    AddModel({0, 0, 0});
+    // The model's material culls; the billboard's mirror-handed quad must not be culled.
+    materials->GetMaterial("Culled")->SetRenderState(RS_Culling, 1);
+    models.back()->Release();
+    models.back()->Initialise("ball", "", "Culled", false);
+    models.back()->transform = &transforms.back();
+    cBillBoardGfxCmp board;
+    board.SetLayers(scene.get());
+    board.Initialise("board", 1.0f, 1.0f, "a", "");
+    EXPECT_EQ(scene->BillboardCount(), 1u);
+    scene->RenderFrame();
+    ASSERT_EQ(renderer.draw_cullings.size(), 2u);
+    EXPECT_EQ(renderer.draw_cullings[0], 1) << "the model draws first, with its material's culling";
+    EXPECT_EQ(renderer.draw_cullings[1], 0) << "then the billboard, with culling off";
+    board.Release();
+    EXPECT_EQ(scene->BillboardCount(), 0u);
 }
 
 // A registered set steps as far as the same set stepped by hand; an unregistered one stays.
