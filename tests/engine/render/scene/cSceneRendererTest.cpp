@@ -23,6 +23,8 @@
 #include "engine/render/eRenderStateId.h"
 #include "engine/render/scene/cBillBoardGfxCmp.h"
 #include "engine/render/scene/cCameraGfxCmp.h"
+#include "engine/render/scene/cFontGfxCmp.h"
+#include "engine/render/iFontManager.h"
 #include "engine/render/scene/cModelGfxCmp.h"
 #include "engine/render/scene/cShadowCasterList.h"
 #include "engine/render/scene/cSpriteGfxCmp.h"
@@ -56,6 +58,7 @@ public:
         cNullRenderer::Clear(flags, r, g, b, a, depth, stencil);
     }
     void DrawIndexedPrimitives(int32_t type, uint32_t start, uint32_t count) override {
+        draws.push_back("sprite " + std::to_string(Texture(0)));
         draw_textures.push_back(Texture(0));
         Matrix4x4 projection;
         GetMatrix(MM_Projection, projection);
@@ -73,11 +76,31 @@ public:
     }
 
     std::vector<std::string> events;
+    // Sprite and model draws ("sprite <texture>") and, from cTextLog, texts ("text <string>"), in order.
+    std::vector<std::string> draws;
     std::vector<uint32_t> draw_textures;
     std::vector<Matrix4x4> draw_projections;
     std::vector<Matrix4x4> draw_worlds;
     std::vector<int32_t> draw_zwrites;
     std::vector<int32_t> draw_cullings;
+};
+
+// A font manager that writes each text it is asked to draw into the recorder's draw list.
+class cTextLog : public iFontManager {
+public:
+    explicit cTextLog(std::vector<std::string>& sink) : draws(sink) {}
+    int32_t CreateFont(const std::string&, bool, bool) override { return 0; }
+    void DrawTextInRect(const std::string& text, const Vector4&, uint32_t, const ColorRGBA&, int32_t) override {
+        draws.push_back("text " + text);
+    }
+    void DrawTextAt(const std::string& text, int32_t, int32_t, const ColorRGBA&, int32_t) override {
+        draws.push_back("text " + text);
+    }
+    void OnDeviceLost() override {}
+    void OnDeviceReset() override {}
+    int32_t GetFontCount() const override { return 1; }
+
+    std::vector<std::string>& draws;
 };
 
 // An uncompressed 24-bit TGA of 2 x 2 grey pixels.
@@ -444,6 +467,26 @@ TEST_F(SceneRendererTest, BillboardsDrawAfterTheTreeWithCullingOff) {
     EXPECT_EQ(renderer.draw_cullings[1], 0) << "then the billboard, with culling off";
     board.Release();
     EXPECT_EQ(scene->BillboardCount(), 0u);
+}
+
+// Each layer draws its sprites, then its texts, before the next layer.
+TEST_F(SceneRendererTest, TextsDrawAfterTheSpritesOfTheirLayer) {
+    const uint32_t a = MakeSheet("a");
+    cTextLog fonts(renderer.draws);
+    AddSprite("a", 1);
+    std::vector<std::unique_ptr<cFontGfxCmp>> texts;
+    for (const auto& [words, layer] : {std::pair{"one", 1}, {"zero", 0}, {"ten", 10}, {"also-one", 1}}) {
+        texts.push_back(std::make_unique<cFontGfxCmp>());
+        texts.back()->SetFontManager(&fonts);
+        texts.back()->SetLayers(scene.get());
+        texts.back()->Initialise(words, {0, 0, 100, 20}, 0, static_cast<uint8_t>(layer));
+    }
+    scene->RenderFrame();
+    EXPECT_EQ(renderer.draws, (std::vector<std::string>{"text zero", "sprite " + std::to_string(a), "text one",
+                                                        "text also-one", "text ten"}));
+    texts[0]->Release();
+    EXPECT_EQ(scene->TextCount(1), 1u);
+    for (auto& text : texts) text->Release();
 }
 
 // A registered set steps as far as the same set stepped by hand; an unregistered one stays.
