@@ -224,8 +224,17 @@ void cSceneRenderer::ApplyCamera() {
         return;
     }
     const float aspect = camera->aspect > 0.0f ? camera->aspect : window_width / window_height;
-    renderer.SetPerspective(camera->fieldOfView * cCameraGfxCmp::kDegreesToRadians, camera->near, camera->far,
-                            aspect);
+    float near_plane = camera->near;
+    float far_plane = camera->far;
+    if (!(near_plane > 0.0f && far_plane > near_plane)) {
+        if (!camera_planes_logged)
+            LogError("camera planes near " + std::to_string(near_plane) + " far " + std::to_string(far_plane) +
+                     " make no projection; near 0.1 and far 100 used");
+        camera_planes_logged = true;
+        near_plane = kDefaultNear;
+        far_plane = kDefaultFar;
+    }
+    renderer.SetPerspective(camera->fieldOfView * cCameraGfxCmp::kDegreesToRadians, near_plane, far_plane, aspect);
     renderer.LookAt(camera->eye, camera->target, camera->up);
 }
 

@@ -88,7 +88,12 @@ public:
     void RemoveBillboard(cBillBoardGfxCmp& billboard) override;
 
     cCameraGfxCmp* ActiveCamera() const override { return camera; }
-    void SetCamera(cCameraGfxCmp* new_camera) override { camera = new_camera; }
+    // A camera whose planes cannot make a projection (near not above 0, far
+    // not beyond near) is drawn with the default planes, logged once.
+    void SetCamera(cCameraGfxCmp* new_camera) override {
+        camera = new_camera;
+        camera_planes_logged = false;
+    }
 
     // Puts the light on the shadow caster list unless it is there already.
     void AddShadowLight(iShadowCaster& light);
@@ -152,6 +157,7 @@ private:
     uint32_t rendered = 0;
     bool shadowsEnabled = false;
     cCameraGfxCmp* camera = nullptr;
+    bool camera_planes_logged = false;
     std::vector<cMaterial*> shadowMaterials;
     std::vector<cBillBoardGfxCmp*> billboards;
     SpriteLayer spriteLayers[kLayerCount];

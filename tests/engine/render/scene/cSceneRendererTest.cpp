@@ -469,6 +469,23 @@ TEST_F(SceneRendererTest, BillboardsDrawAfterTheTreeWithCullingOff) {
     EXPECT_EQ(scene->BillboardCount(), 0u);
 }
 
+TEST_F(SceneRendererTest, ACameraWithoutUsablePlanesIsLoggedOnceAndDrawsWithTheDefaults) {
+    AddModel({0, 0, 0});
+    cCameraGfxCmp camera;
+    camera.Initialise({0, 0, 10}, {0, 0, 0}, {0, 1, 0}, 45.0f, 0.0f, 0.0f);
+    scene->SetCamera(&camera);
+    scene->RenderFrame();
+    scene->RenderFrame();
+    EXPECT_EQ(scene->Rendered(), 1u);
+    const std::string log = TestSupport::ReadFile(dir.File("Engine.log"));
+    const std::string line = "Error: camera planes near 0";
+    ASSERT_NE(log.find(line), std::string::npos);
+    EXPECT_EQ(log.find(line, log.find(line) + 1), std::string::npos) << "logged once, not every frame";
+    ASSERT_FALSE(renderer.draw_projections.empty());
+    const Matrix4x4 expected = PerspectiveFovRH(45.0f * 0.017453292f, 1280.0f / 720.0f, 0.1f, 100.0f);
+    EXPECT_NEAR(renderer.draw_projections[0].m[2][2], expected.m[2][2], 1e-5f);
+}
+
 // Each layer draws its sprites, then its texts, before the next layer.
 TEST_F(SceneRendererTest, TextsDrawAfterTheSpritesOfTheirLayer) {
     const uint32_t a = MakeSheet("a");
