@@ -110,6 +110,31 @@ TEST_F(MeshManagerTest, ReleasingTheLastUserGivesTheBuffersBack) {
     EXPECT_EQ(manager.Find("ghost"), nullptr);
 }
 
+// Every face is a square of the cube's side on one of its six planes, with
+// texture coordinates 0 to 1, and an index past 5 is logged.
+TEST_F(MeshManagerTest, SkyBoxFacesCoverTheSixSidesOfTheCube) {
+    std::vector<std::string> planes;
+    for (uint32_t face = 0; face < 6; ++face) {
+        cMesh* mesh = manager.CreateSkyBoxFace("sky" + std::to_string(face), face, 10.0f);
+        ASSERT_EQ(mesh->FramePairs().size(), 1u);
+        EXPECT_EQ(mesh->FramePairs()[0]->GetStride(), 20u);
+        EXPECT_EQ(mesh->PrimitiveCount(), 2u);
+        const std::vector<float> v = Floats(mesh->FramePairs()[0]);
+        ASSERT_EQ(v.size(), 20u);
+        std::string plane;
+        for (int axis = 0; axis < 3; ++axis) {
+            if (v[axis] == v[5 + axis] && v[axis] == v[10 + axis] && v[axis] == v[15 + axis])
+                plane = {v[axis] > 0 ? '+' : '-', "xyz"[axis]};
+        }
+        planes.push_back(plane);
+        for (int corner = 0; corner < 4; ++corner)
+            for (int axis = 0; axis < 3; ++axis) EXPECT_FLOAT_EQ(std::abs(v[corner * 5 + axis]), 10.0f);
+    }
+    EXPECT_EQ(planes, (std::vector<std::string>{"+x", "-x", "+y", "-y", "+z", "-z"}));
+    EXPECT_NE(manager.CreateSkyBoxFace("sky9", 9, 10.0f), nullptr);
+    EXPECT_TRUE(Logged("Error: sky box face 9 does not exist"));
+}
+
 TEST_F(MeshManagerTest, TheSpriteQuadIsSharedByNameAndKeepsItsFirstSize) {
     cMesh* quad = manager.CreateSpriteQuad("cursor", 4.0f, 2.0f);
     EXPECT_EQ(manager.CreateSpriteQuad("cursor", 100.0f, 100.0f), quad);
