@@ -37,7 +37,7 @@ namespace Engine {
 
 namespace {
 
-constexpr float kFillSolid = 2.0f;
+constexpr int32_t kFillSolid = 2;
 
 cMaterial* DefaultMaterial() {
     const cResourceSystem* resources = cResourceSystem::Exists() ? &cResourceSystem::Instance() : nullptr;
@@ -190,7 +190,7 @@ void cSceneRenderer::RenderFrame() {
     ApplyCamera();
     ClearPicture(CLEAR_All);
     renderer.SetMatrix(MM_World, Matrix4x4::Identity(), 0);
-    renderer.SetRenderState(RS_Fillmode, static_cast<int32_t>(kFillSolid));
+    renderer.SetRenderState(RS_Fillmode, kFillSolid);
     ApplyDefaultMaterial();
     if (shadowsEnabled) ShadowPasses();
     MainPass();
