@@ -17,6 +17,8 @@
 #include "engine/platform/cWindow.h"
 #include "engine/render/cRenderSystem.h"
 #include "engine/render/gl/DeviceLayer.h"
+#include "engine/render/scene/SceneRendererAccess.h"
+#include "engine/render/scene/cSceneRenderer.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
 #include "game/data/cGameData.h"
@@ -44,6 +46,13 @@ bool cApplication::StartUp() {
 
     GameStateId initial_state = StateSplash;
     if (!ReadDevSettings(initial_state)) initial_state = StateSplash;
+    if (!options.state_name.empty()) {
+        initial_state = StateIdFromName(options.state_name);
+        if (initial_state == StateNone) {
+            error = "Error: there is no state named " + options.state_name;
+            return false;
+        }
+    }
     cGameData::Instance();
     StartGame(initial_state);
 
@@ -96,6 +105,7 @@ bool cApplication::StartRenderer() {
         return false;
     }
     if (options.screenshot_frame != 0) Engine::RequestScreenshot(options.screenshot_frame, options.screenshot_path);
+    Engine::CreateSceneRenderer(*Engine::cRenderSystem::Instance().Renderer(), Engine::CurrentDisplayMode());
     return true;
 }
 
@@ -132,6 +142,7 @@ void cApplication::ShutDown() {
     Engine::cCollisionManager::Instance().Clear();
     Engine::cPhysicsWorld::Instance().ClearObjects();
     Engine::cSceneManager::Destroy();
+    Engine::DestroySceneRenderer();
     Engine::cAnimationRegistry::Destroy();
     Engine::cResourceSystem::Destroy();
     Engine::cRenderSystem::Destroy();

@@ -2,9 +2,11 @@
 // cApplication: the program's start-up, main loop and shut-down.
 //
 // Start-up runs in a fixed order: settings, window description, log, engine
-// (window and input state, the engine services), developer settings, the
-// game-data record that seeds the random generator, then the game (state
-// manager, entity factory). Shut-down runs the other way. The state classes
+// (window and input state, the device layer with the resource managers, the
+// scene renderer, the engine services), developer settings, the game-data
+// record that seeds the random generator, then the game (state manager,
+// entity factory). Shut-down runs the other way: the scene renderer goes
+// before the resource managers its models and lights hold. The state classes
 // reach the manager through the state factory the entry passes in, so this
 // library does not depend on them.
 

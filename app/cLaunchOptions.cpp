@@ -39,7 +39,8 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
             i += 2;
             continue;
         }
-        if (option != "--fixed-dt" && option != "--seed" && option != "--frames" && option != "--input") {
+        if (option != "--fixed-dt" && option != "--seed" && option != "--frames" && option != "--input" &&
+            option != "--state") {
             error = "unknown option '" + option + "'";
             return false;
         }
@@ -59,6 +60,8 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
             if (ok) seed = number;
         } else if (option == "--frames") {
             ok = ParseWhole(value, frames) && frames > 0;
+        } else if (option == "--state") {
+            state_name = value;
         } else {
             input_path = value;
         }
@@ -72,7 +75,7 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
 
 const char* cLaunchOptions::Usage() {
     return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE] [--crash-test]"
-           " [--screenshot N FILE]\n";
+           " [--screenshot N FILE] [--state NAME]\n";
 }
 
 }  // namespace Game

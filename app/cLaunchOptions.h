@@ -9,6 +9,7 @@
 //   --input FILE    scripted input (format in engine/platform/cInputScript.h)
 //   --crash-test    after start-up, fault as the console's "crash" command does (crash report, exit 139)
 //   --screenshot N FILE  write the N-th presented frame (from 1) as a PNG file (OpenGL renderer only)
+//   --state NAME    start in the named state ("Sandbox2", "MainMenu", ...) instead of the developer settings' one
 
 #include <optional>
 #include <string>
@@ -32,6 +33,7 @@ public:
     bool crash_test = false;
     unsigned screenshot_frame = 0;  // 0: no screenshot
     std::string screenshot_path;
+    std::string state_name;  // empty: the developer settings decide
 };
 
 }  // namespace Game

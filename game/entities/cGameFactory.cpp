@@ -1,6 +1,7 @@
 #include "game/entities/cGameFactory.h"
 
 #include "engine/core/cLog.h"
+#include "engine/render/scene/cLightEntity.h"
 
 namespace Game {
 
@@ -10,9 +11,8 @@ bool cGameFactory::Register() {
         return false;
     }
     SetTypeCount(kEntityTypeCount);
-    // Each entity class adds its RegisterType<class>(identifier) here when it
-    // is written; none of the table's classes exists yet.
-    return true;
+    // Each entity class adds its RegisterType<class>(identifier) here when it is written.
+    return RegisterType<Engine::cLightEntity>(EntityTypeId::FromValue(Engine::ENGINE_ENT_TYPES::LIGHT_ENTITY));
 }
 
 void cGameFactory::Shutdown() {

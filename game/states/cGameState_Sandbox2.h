@@ -1,10 +1,74 @@
 #pragma once
-// cGameState_Sandbox2: the second developer sandbox (state 8).
+// cGameState_Sandbox2: the render test scene (state 8), a developer state
+// without game rules that shows everything the scene renderer draws.
+//
+// A moonlit garden floor of tiles, a ring of the shipped decorations with
+// glows over the lamp posts, the kid walking a circle with three ghosts
+// drifting after her, the kid's lantern (a spotlight that casts shadows)
+// following her, the moon as a directional light and the night sky box,
+// all seen through a narrow lens from far above as play sees the world.
+//
+// Models come from the entities' model pool and go back to it on Exit, so a
+// run leaves the pool, the lights and the render tree as it found them.
 
+#include <memory>
+#include <vector>
+
+#include "engine/core/Matrix4x4.h"
+#include "engine/core/Vector3.h"
+#include "engine/render/scene/cCameraGfxCmp.h"
 #include "game/states/cBasicGameState.h"
+
+namespace Engine {
+class cBillBoardGfxCmp;
+class cLightGfxCmp;
+class cModelGfxCmp;
+class cSceneRenderer;
+}  // namespace Engine
 
 namespace Game {
 
-class cGameState_Sandbox2 : public cBasicGameState {};
+class cGameState_Sandbox2 : public cBasicGameState {
+public:
+    cGameState_Sandbox2();
+    ~cGameState_Sandbox2() override;
+
+    void Enter() override;
+    void Update(float dt) override;
+    void Exit() override;
+
+    // What the scene holds while it runs (tests count on these).
+    std::size_t ModelCount() const { return placed.size(); }
+    std::size_t BillboardCount() const { return glows.size(); }
+
+private:
+    // A model and the world matrix it points at; the matrix never moves.
+    struct Placed {
+        Engine::cModelGfxCmp* model = nullptr;
+        Engine::Matrix4x4 world = Engine::Matrix4x4::Identity();
+    };
+    struct Glow;
+
+    Placed* Place(const char* mesh, const char* texture_set, const char* material, const Engine::Matrix4x4& world,
+                  bool moving);
+    void BuildFloor();
+    void BuildDecorationRing();
+    void BuildWalkers();
+    void BuildLights();
+    void BuildCamera();
+    void FitCameraToPicture();
+    void AttachLightsToMaterials();
+    void MoveWalkers();
+
+    Engine::cSceneRenderer* scene = nullptr;
+    std::vector<std::unique_ptr<Placed>> placed;
+    std::vector<std::unique_ptr<Glow>> glows;
+    Placed* kid = nullptr;
+    std::vector<Placed*> ghosts;
+    Engine::cLightGfxCmp* lantern = nullptr;
+    Engine::cLightGfxCmp* moon = nullptr;
+    Engine::cCameraGfxCmp camera;
+    float clock = 0.0f;
+};
 
 }  // namespace Game

@@ -609,13 +609,16 @@ def build_challenge_stone():
 # ---- the floor tile --------------------------------------------------------------
 
 def build_tile():
-    """One 2 x 2 slab, top at z = 0, a skirt down to z = -0.1.  The top face's texture
-    coordinates span the whole image (the tile textures are whole pictures, not atlases);
-    the skirt takes the image's border strip on its side, so a raised edge continues the top."""
+    """One 2 x 2 slab, top at z = 0, a skirt from just under the top down to z = -0.1.  The top
+    face's texture coordinates span the whole image (the tile textures are whole pictures, not
+    atlases); the skirt takes the image's border strip on its side, so a raised edge continues
+    the top.  The skirt starts a hair below the top so that its upper edge never lies in the
+    plane of a neighbouring tile's top, where the two would fight over the same depth and draw
+    a dark seam along the row."""
     root = rig.make_root("TileRoot")
     bm = bmesh.new()
     uv_layer = bm.loops.layers.uv.new("UVMap")
-    half, depth, strip = 1.0, 0.1, 0.05
+    half, depth, strip, lip = 1.0, 0.1, 0.05, 0.02
 
     def uv_of(x, y):
         return ((x + half) / (2 * half), (y + half) / (2 * half))
@@ -634,7 +637,7 @@ def build_tile():
         a, b = uv_of(x0, y0), uv_of(x1, y1)
         a_in = (a[0] + inward[0], a[1] + inward[1])
         b_in = (b[0] + inward[0], b[1] + inward[1])
-        quad([(x0, y0, -depth), (x1, y1, -depth), (x1, y1, 0.0), (x0, y0, 0.0)], [a_in, b_in, b, a])
+        quad([(x0, y0, -depth), (x1, y1, -depth), (x1, y1, -lip), (x0, y0, -lip)], [a_in, b_in, b, a])
     bottom = list(reversed([(x, y, -depth) for x, y, _z in top]))
     quad(bottom, [uv_of(x, y) for x, y, _z in bottom])
     return root, [_object("Tile", bm, uv_layer, root)]

@@ -1,0 +1,297 @@
+#include "game/states/cGameState_Sandbox2.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/core/MathConstants.h"
+#include "engine/core/cLog.h"
+#include "engine/render/scene/LightRecord.h"
+#include "engine/render/scene/SceneRendererAccess.h"
+#include "engine/render/scene/cBillBoardGfxCmp.h"
+#include "engine/render/scene/cLightGfxCmp.h"
+#include "engine/render/scene/cLightManager.h"
+#include "engine/render/scene/cLightPool.h"
+#include "engine/render/scene/cModelGfxCmp.h"
+#include "engine/render/scene/cModelGfxCmpPool.h"
+#include "engine/render/scene/cSceneRenderer.h"
+#include "engine/resource/cMaterial.h"
+#include "engine/resource/cMaterialManager.h"
+#include "engine/resource/cMesh.h"
+#include "engine/resource/cMeshManager.h"
+#include "engine/resource/cResourceSystem.h"
+#include "engine/resource/iGPUProgram.h"
+#include "engine/resource/iShader.h"
+#include "game/data/ContentNames.h"
+#include "game/data/ResourceCatalogues.h"
+#include "game/data/cModelCatalogue.h"
+
+namespace Game {
+
+using Engine::Matrix4x4;
+using Engine::Vector3;
+
+// ---- Layout ------------------------------------------------------------------
+
+namespace {
+
+// Tiles from -kFloorHalf to kFloorHalf on both axes.
+constexpr int kFloorHalf = 8;
+constexpr float kPathRadius = 6.0f;
+constexpr float kRingRadius = 11.5f;
+// One lap of the kid in seconds; the ghosts trail her by these angles.
+constexpr float kLapSeconds = 24.0f;
+constexpr float kGhostLag[] = {0.55f, 0.95f, 1.35f};
+constexpr float kGhostHover = 0.35f;
+// The lantern hangs above and behind the kid and looks ahead of her.
+constexpr float kLanternHeight = 7.0f;
+constexpr float kLanternLead = 2.5f;
+// The camera: a 10 degree lens from far above, as play sees the world.
+constexpr float kCameraFieldOfView = 10.0f;
+constexpr float kCameraDistance = 150.0f;
+constexpr float kCameraElevation = 55.0f;
+constexpr Engine::ColorRGBA kAmbient{0.10f, 0.13f, 0.22f, 1.0f};
+constexpr Engine::ColorRGBA kMoonlight{0.40f, 0.42f, 0.50f, 1.0f};
+// Ghosts glow faintly on their own, so they read as pale even out of the light.
+constexpr Engine::ColorRGBA kGhostGlow{0.12f, 0.14f, 0.17f, 1.0f};
+// The kid's lantern is the brightest light on screen: its colour runs past 1.
+constexpr Engine::ColorRGBA kLanternColour{2.6f, 2.2f, 1.6f, 1.0f};
+constexpr const char* kMaterialsLitByLights[] = {"StandardMat", "FairyMat", "ShadowMat"};
+
+// Which tile lies at a grid cell: the walked circle is a path, cobbles
+// cross the middle, dark soil patches break up the grass.
+uint32_t TileAt(int x, int z) {
+    const float radius = std::sqrt(static_cast<float>(x * x + z * z)) * 2.0f;
+    if (std::fabs(radius - kPathRadius) < 1.1f) return 2;
+    if (x == 0 || z == 0) return radius < kPathRadius ? 3 : 1;
+    if ((x * 7 + z * 13 + x * z) % 23 == 0) return 5;
+    return 1;
+}
+
+Vector3 OnCircle(float radius, float angle, float height) {
+    return {radius * std::cos(angle), height, radius * std::sin(angle)};
+}
+
+// A model standing at position and turned to face heading (y ignored).
+Matrix4x4 Facing(const Vector3& position, const Vector3& heading) {
+    return Matrix4x4::Translation(position) * Matrix4x4::RotationY(std::atan2(heading.x, heading.z));
+}
+
+}  // namespace
+
+struct cGameState_Sandbox2::Glow {
+    Engine::cBillBoardGfxCmp billboard;
+    Vector3 position;
+};
+
+cGameState_Sandbox2::cGameState_Sandbox2() = default;
+cGameState_Sandbox2::~cGameState_Sandbox2() = default;
+
+// ---- Enter and exit ------------------------------------------------------------
+
+void cGameState_Sandbox2::Enter() {
+    scene = Engine::GetSceneRenderer();
+    if (scene == nullptr || Engine::GetModelPool() == nullptr) {
+        Engine::LogError("the render test scene needs the scene renderer; nothing is shown");
+        return;
+    }
+    LoadResourceCatalogues();
+    clock = 0.0f;
+    BuildFloor();
+    BuildDecorationRing();
+    BuildWalkers();
+    BuildLights();
+    BuildCamera();
+    scene->SetSkyBox(std::string(Content::kSkyBoxDirectory));
+    scene->SetShadowsEnabled(true);
+    MoveWalkers();
+}
+
+void cGameState_Sandbox2::Exit() {
+    if (scene == nullptr) return;
+    Engine::cModelGfxCmpPool* pool = Engine::GetModelPool();
+    for (auto& item : placed) {
+        if (pool != nullptr) pool->GiveBack(item->model);
+    }
+    placed.clear();
+    ghosts.clear();
+    kid = nullptr;
+    for (auto& glow : glows) glow->billboard.Release();
+    glows.clear();
+    Engine::cLightPool& lights = Engine::cLightPool::Instance();
+    if (lantern != nullptr) lights.ReleaseLight(lantern);
+    if (moon != nullptr) lights.ReleaseLight(moon);
+    camera.Reset();
+    scene->SetCamera(nullptr);
+    scene->SetShadowsEnabled(false);
+    scene->ReleaseSkyBox();
+    scene = nullptr;
+}
+
+void cGameState_Sandbox2::Update(float dt) {
+    if (scene == nullptr) return;
+    clock += dt;
+    FitCameraToPicture();
+    MoveWalkers();
+    scene->UpdateAnimations(dt);
+}
+
+// ---- Building the scene --------------------------------------------------------
+
+cGameState_Sandbox2::Placed* cGameState_Sandbox2::Place(const char* mesh, const char* texture_set,
+                                                        const char* material, const Matrix4x4& world, bool moving) {
+    auto item = std::make_unique<Placed>();
+    item->world = world;
+    item->model = Engine::GetModelPool()->Take();
+    item->model->Initialise(mesh, texture_set, material, moving);
+    item->model->transform = &item->world;
+    placed.push_back(std::move(item));
+    return placed.back().get();
+}
+
+void cGameState_Sandbox2::BuildFloor() {
+    const cModelCatalogue& catalogue = cModelCatalogue::Instance();
+    const float size = static_cast<float>(catalogue.TileSize());
+    for (int z = -kFloorHalf; z <= kFloorHalf; ++z) {
+        for (int x = -kFloorHalf; x <= kFloorHalf; ++x) {
+            const auto tile = catalogue.FindTile(TileAt(x, z));
+            if (!tile) continue;
+            const sModelNames& names = tile->model;
+            Place(names.mesh.c_str(), names.texture_set.c_str(), names.material.c_str(),
+                  Matrix4x4::Translation({x * size, 0.0f, z * size}), false);
+        }
+    }
+}
+
+// Every decoration once, evenly round the ring and facing its middle; the
+// lamp posts get their glow.
+void cGameState_Sandbox2::BuildDecorationRing() {
+    const auto& decorations = cModelCatalogue::Instance().Decorations();
+    const float step = 2.0f * Engine::kPi / static_cast<float>(decorations.empty() ? 1 : decorations.size());
+    float angle = 0.0f;
+    for (const auto& [id, decoration] : decorations) {
+        const Vector3 at = OnCircle(kRingRadius, angle, 0.0f);
+        const sModelNames& names = decoration.model;
+        Placed* item = Place(names.mesh.c_str(), names.texture_set.c_str(), names.material.c_str(),
+                             Facing(at, -at), false);
+        if (id == "LampPost") {
+            const auto glow_model = cModelCatalogue::Instance().FindBillboard("LampGlow");
+            if (glow_model) {
+                auto glow = std::make_unique<Glow>();
+                const auto& meshes = item->model->Meshes();
+                const float top = meshes.empty() ? 3.0f : meshes.front()->BoundingBox().max.y;
+                glow->position = at + Vector3{0.0f, top, 0.0f};
+                glow->billboard.SetLayers(scene);
+                glow->billboard.SetCameraSlot(scene);
+                glow->billboard.Initialise("LampGlowQuad", glow_model->width, glow_model->height,
+                                           glow_model->texture_set, glow_model->material);
+                glow->billboard.position = &glow->position;
+                glows.push_back(std::move(glow));
+            }
+        }
+        angle += step;
+    }
+}
+
+void cGameState_Sandbox2::BuildWalkers() {
+    const cModelCatalogue& catalogue = cModelCatalogue::Instance();
+    if (const auto names = catalogue.FindPrefab(cModelCatalogue::PrefabId("kid"))) {
+        kid = Place(names->mesh.c_str(), names->texture_set.c_str(), names->material.c_str(), Matrix4x4::Identity(),
+                    true);
+        kid->model->Play(std::string(Content::kMirelWalk));
+        kid->model->SetLooping(true);
+    }
+    const char* const kinds[] = {"BasicEnemy", "BasicEnemyFast", "BasicEnemyHP"};
+    for (const char* kind : kinds) {
+        const auto names = catalogue.FindPrefab(cModelCatalogue::PrefabId(kind));
+        if (!names) continue;
+        Placed* ghost = Place(names->mesh.c_str(), names->texture_set.c_str(), names->material.c_str(),
+                              Matrix4x4::Identity(), true);
+        ghost->model->Play(std::string(Content::kGhostWalk));
+        ghost->model->SetLooping(true);
+        ghost->model->emissive = kGhostGlow;
+        ghosts.push_back(ghost);
+    }
+}
+
+void cGameState_Sandbox2::BuildLights() {
+    Engine::cLightPool& lights = Engine::cLightPool::Instance();
+    Engine::cLightManager& manager = Engine::cLightManager::Instance();
+    manager.SetAmbient(kAmbient);
+
+    moon = lights.CreateLight("gDirectional");
+    moon->light.type = Engine::LT_Directional;
+    moon->light.diffuse = kMoonlight;
+    moon->Place({0, 0, 0}, Normalise(Vector3{-1.0f, -1.0f, -1.0f}));
+    manager.EnableLight(moon->light, true);
+
+    lantern = lights.CreateLight("gKidLight");
+    lantern->light.type = Engine::LT_Spot;
+    lantern->light.diffuse = kLanternColour;
+    lantern->light.specular = {0.6f, 0.5f, 0.4f, 1.0f};
+    lantern->light.attenuation0 = 1.0f;
+    lantern->light.attenuation2 = 0.002f;
+    lantern->light.innerCone = Engine::DegToRad(40.0f);
+    lantern->light.outerCone = Engine::DegToRad(70.0f);
+    lantern->SetCastsShadow(true, "KidLightShadowMap");
+    manager.EnableLight(lantern->light, true);
+    scene->AddShadowLight(*lantern);
+    AttachLightsToMaterials();
+}
+
+// The shaders read the lights through bindings, and the global ambient
+// colour straight from the light manager.
+void cGameState_Sandbox2::AttachLightsToMaterials() {
+    Engine::cMaterialManager* materials = Engine::cResourceSystem::Instance().MaterialManager();
+    const Engine::ColorRGBA& ambient = Engine::cLightManager::Instance().Ambient();
+    for (const char* name : kMaterialsLitByLights) {
+        Engine::cMaterial* material = materials ? materials->Find(name) : nullptr;
+        Engine::iGPUProgram* program = material ? material->Program() : nullptr;
+        if (program == nullptr) continue;
+        for (Engine::iShader* stage : {program->VertexStage(), program->PixelStage()}) {
+            if (stage == nullptr) continue;
+            lantern->AttachProgram(stage);
+            moon->AttachProgram(stage);
+            stage->BindFloat4("gAmbientLight", &ambient.r);
+        }
+    }
+}
+
+void cGameState_Sandbox2::BuildCamera() {
+    const float elevation = Engine::DegToRad(kCameraElevation);
+    const Vector3 eye{0.0f, kCameraDistance * std::sin(elevation), kCameraDistance * std::cos(elevation)};
+    camera.Initialise(eye, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, kCameraFieldOfView, 1.0f, 400.0f);
+    FitCameraToPicture();
+    camera.SetCameraSlot(scene);
+    scene->SetCamera(&camera);
+}
+
+// The picture may change size with the display mode; the camera follows it.
+void cGameState_Sandbox2::FitCameraToPicture() {
+    const Engine::ScreenRect& picture = scene->Viewports().viewport;
+    camera.viewportWidth = picture.right - picture.left;
+    camera.viewportHeight = picture.bottom - picture.top;
+    camera.aspect = camera.viewportHeight > 0.0f ? camera.viewportWidth / camera.viewportHeight : 1.0f;
+}
+
+// ---- Moving ------------------------------------------------------------------
+
+// The kid walks the path circle; each ghost follows her round it, bobbing.
+void cGameState_Sandbox2::MoveWalkers() {
+    const float angle = clock / kLapSeconds * 2.0f * Engine::kPi;
+    const auto heading_at = [](float a) { return Vector3{-std::sin(a), 0.0f, std::cos(a)}; };
+    const Vector3 kid_at = OnCircle(kPathRadius, angle, 0.0f);
+    if (kid != nullptr) kid->world = Facing(kid_at, heading_at(angle));
+    for (std::size_t i = 0; i < ghosts.size(); ++i) {
+        const float behind = angle - kGhostLag[i];
+        const float bob = kGhostHover + 0.15f * std::sin(clock * 2.0f + static_cast<float>(i));
+        ghosts[i]->world = Facing(OnCircle(kPathRadius, behind, bob), heading_at(behind));
+    }
+    if (lantern != nullptr) {
+        const Vector3 ahead = kid_at + heading_at(angle) * kLanternLead;
+        const Vector3 above = kid_at - heading_at(angle) * 1.0f + Vector3{0.0f, kLanternHeight, 0.0f};
+        lantern->Place(above, Normalise(ahead - above));
+        Engine::cLightManager::Instance().EnableLight(lantern->light, true);
+    }
+}
+
+}  // namespace Game

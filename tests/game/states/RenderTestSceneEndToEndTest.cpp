@@ -1,0 +1,107 @@
+// The render test scene started the way a developer starts it, with
+// --state: headless on the null renderer, and under OpenGL with a
+// screenshot whose pixels show a moonlit scene with warm light in it.
+
+#include <SDL.h>
+#include <SDL_image.h>  // IMG_Load to read the screenshot back
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>  // WIFEXITED, WEXITSTATUS of std::system's status
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "tests/support/TempDir.h"
+
+namespace {
+
+class RenderTestSceneEndToEndTest : public ::testing::Test {
+protected:
+    RenderTestSceneEndToEndTest() {
+        std::filesystem::create_directory_symlink(std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData",
+                                                  dir.Path() / "GameData");
+    }
+
+    int Run(const std::string& arguments, const std::string& environment = "") {
+        const std::string command = "cd '" + dir.Path().string() + "' && " + environment + " '" + BRAMBLEBY_EXE +
+                                    "' " + arguments + " >out.txt 2>&1";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string File(const std::string& name) const { return TestSupport::ReadFile(dir.File(name)); }
+
+    // The log's error lines but the one a machine without a sound card always has.
+    std::string LoggedErrors() const {
+        std::istringstream log(File("Engine.log"));
+        std::string errors;
+        for (std::string line; std::getline(log, line);) {
+            if (line.rfind("Error:", 0) == 0 && line.find("No sound device") == std::string::npos)
+                errors += line + "\n";
+        }
+        return errors;
+    }
+
+    TestSupport::TempDir dir;
+};
+
+struct PixelCounts {
+    uint64_t total = 0;
+    uint64_t cool = 0;  // blue at least red: moonlight and night
+    uint64_t warm = 0;  // bright, clearly more red than blue: lantern and lamp light
+    uint64_t black = 0;
+};
+
+PixelCounts CountPixels(SDL_Surface* shot) {
+    PixelCounts counts;
+    SDL_LockSurface(shot);
+    for (int y = 0; y < shot->h; ++y) {
+        for (int x = 0; x < shot->w; ++x) {
+            const auto* row = static_cast<const uint8_t*>(shot->pixels) + y * shot->pitch;
+            uint32_t pixel = 0;
+            std::memcpy(&pixel, row + x * shot->format->BytesPerPixel, shot->format->BytesPerPixel);
+            uint8_t r = 0, g = 0, b = 0;
+            SDL_GetRGB(pixel, shot->format, &r, &g, &b);
+            ++counts.total;
+            if (b >= r) ++counts.cool;
+            if (r > 110 && r > b + 30) ++counts.warm;
+            if (r + g + b < 6) ++counts.black;
+        }
+    }
+    SDL_UnlockSurface(shot);
+    return counts;
+}
+
+TEST_F(RenderTestSceneEndToEndTest, RunsHeadlessWithoutAnError) {
+    ASSERT_EQ(Run("--headless --state Sandbox2 --fixed-dt 0.033 --frames 5"), 0) << File("out.txt");
+    const std::string log = File("Engine.log");
+    EXPECT_NE(log.find("Main loop ended after 5 frames"), std::string::npos) << log;
+    EXPECT_EQ(LoggedErrors(), "");
+}
+
+TEST_F(RenderTestSceneEndToEndTest, AnUnknownStateNameIsRefused) {
+    EXPECT_EQ(Run("--headless --state Nowhere --frames 2"), 1);
+    EXPECT_NE(File("out.txt").find("no state named Nowhere"), std::string::npos) << File("out.txt");
+}
+
+TEST_F(RenderTestSceneEndToEndTest, TheScreenshotIsAMoonlitSceneWithWarmLightInIt) {
+    const std::string environment = std::getenv("DISPLAY") != nullptr ? "" : "env SDL_VIDEODRIVER=offscreen";
+    const int status = Run("--state Sandbox2 --fixed-dt 0.033 --frames 4 --screenshot 3 scene.png", environment);
+    if (status != 0 && File("Engine.log").find("Could not create") != std::string::npos)
+        GTEST_SKIP() << "no OpenGL 3.3 here";
+    ASSERT_EQ(status, 0) << File("out.txt") << File("Engine.log");
+    SDL_Surface* shot = IMG_Load(dir.File("scene.png").c_str());
+    ASSERT_NE(shot, nullptr) << IMG_GetError();
+    const PixelCounts counts = CountPixels(shot);
+    SDL_FreeSurface(shot);
+    EXPECT_GT(counts.cool, counts.total * 6 / 10) << "the world is moonlit";
+    EXPECT_GT(counts.warm, counts.total / 500) << "the lantern and the lamp glow show";
+    EXPECT_LT(counts.black, counts.total / 100) << "the sky box and the floor fill the picture";
+    EXPECT_EQ(LoggedErrors(), "");
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// The render test scene run on the null device over the shipped GameData:
+// entering fills the render tree, the billboard list and the light services;
+// frames draw models in both passes; leaving gives every model, light and
+// sky-box resource back, so a second run finds things as the first did.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/render/cRenderSystem.h"
+#include "engine/render/gl/DeviceLayer.h"
+#include "engine/render/scene/SceneRendererAccess.h"
+#include "engine/render/scene/cLightManager.h"
+#include "engine/render/scene/cLightPool.h"
+#include "engine/render/scene/cModelGfxCmpPool.h"
+#include "engine/render/scene/cSceneRenderer.h"
+#include "engine/render/scene/cShadowCasterList.h"
+#include "engine/resource/cAnimationRegistry.h"
+#include "engine/resource/cResourceSystem.h"
+#include "game/data/cModelCatalogue.h"
+#include "game/states/cGameState_Sandbox2.h"
+#include "tests/support/TempDir.h"
+
+namespace Game {
+namespace {
+
+class RenderTestSceneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directory_symlink(std::filesystem::path(BRAMBLEBY_SOURCE_DIR) / "GameData",
+                                                  dir.Path() / "GameData");
+        ASSERT_TRUE(Engine::CreateDeviceLayer(Engine::eDeviceLayer::Null));
+        Engine::DisplayMode mode;
+        mode.windowWidth = 1280;
+        mode.windowHeight = 720;
+        scene = &Engine::CreateSceneRenderer(*Engine::cRenderSystem::Instance().Renderer(), mode);
+    }
+
+    void TearDown() override {
+        Engine::DestroySceneRenderer();
+        Engine::cAnimationRegistry::Destroy();
+        Engine::cResourceSystem::Destroy();
+        Engine::cRenderSystem::Destroy();
+        cModelCatalogue::Destroy();
+    }
+
+    void Frame(cGameState_Sandbox2& state) {
+        state.Update(1.0f / 30.0f);
+        state.Render();
+    }
+
+    TestSupport::TempDir dir;
+    TestSupport::ScopedWorkingDirectory in_dir{dir.Path()};
+    Engine::cSceneRenderer* scene = nullptr;
+};
+
+TEST_F(RenderTestSceneTest, EnteringFillsTheTreeTheLightsAndTheSkyBox) {
+    cGameState_Sandbox2 state;
+    state.Enter();
+    // 17 x 17 floor tiles, 16 decorations, the kid and three ghosts.
+    EXPECT_EQ(state.ModelCount(), 17u * 17u + 16u + 4u);
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), state.ModelCount());
+    EXPECT_EQ(state.BillboardCount(), 1u);
+    EXPECT_EQ(scene->BillboardCount(), 1u);
+    EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
+    EXPECT_EQ(Engine::cLightManager::Instance().ActiveLights().size(), 2u);
+    EXPECT_EQ(Engine::cShadowCasterList::Instance().Casters().size(), 1u);
+    EXPECT_TRUE(scene->ShadowsEnabled());
+    EXPECT_TRUE(scene->HasSkyBox());
+    EXPECT_NE(scene->ActiveCamera(), nullptr);
+    state.Exit();
+}
+
+TEST_F(RenderTestSceneTest, FramesDrawModelsInTheShadowAndMainPasses) {
+    cGameState_Sandbox2 state;
+    state.Enter();
+    Frame(state);
+    const uint32_t with_shadows = scene->Rendered();
+    EXPECT_GT(with_shadows, 0u);
+    scene->SetShadowsEnabled(false);
+    Frame(state);
+    const uint32_t main_only = scene->Rendered();
+    EXPECT_GT(main_only, 0u);
+    EXPECT_GT(with_shadows, main_only) << "the lantern's shadow pass draws the casters near the kid";
+    state.Exit();
+}
+
+TEST_F(RenderTestSceneTest, LeavingGivesEverythingBackAndASecondRunMatchesTheFirst) {
+    cGameState_Sandbox2 state;
+    state.Enter();
+    Frame(state);
+    state.Exit();
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), 0u);
+    EXPECT_TRUE(Engine::cLightPool::Instance().Lights().empty());
+    EXPECT_TRUE(Engine::cLightManager::Instance().ActiveLights().empty());
+    EXPECT_TRUE(Engine::cShadowCasterList::Instance().Casters().empty());
+    EXPECT_EQ(scene->BillboardCount(), 0u);
+    EXPECT_FALSE(scene->HasSkyBox());
+    EXPECT_FALSE(scene->ShadowsEnabled());
+    EXPECT_EQ(scene->ActiveCamera(), nullptr);
+    EXPECT_TRUE(scene->Tree().Root().children.empty());
+
+    state.Enter();
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), 17u * 17u + 16u + 4u);
+    EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
+    state.Exit();
+}
+
+TEST_F(RenderTestSceneTest, WithoutTheSceneRendererTheStateShowsNothingAndDoesNotFail) {
+    Engine::DestroySceneRenderer();
+    cGameState_Sandbox2 state;
+    state.Enter();
+    EXPECT_EQ(state.ModelCount(), 0u);
+    Frame(state);
+    state.Exit();
+}
+
+}  // namespace
+}  // namespace Game
