@@ -32,6 +32,7 @@
 #include "engine/resource/iShader.h"
 #include "engine/resource/iShaderManager.h"
 #include "tests/engine/render/gl/GLFixture.h"
+#include "tests/engine/render/scene/GLSceneResources.h"
 
 namespace {
 
@@ -48,20 +49,9 @@ protected:
     void SetUp() override {
         GLFixture::SetUp();
         if (IsSkipped()) return;
-        cResourceSystem& resources = cResourceSystem::Instance();
-        auto texture_manager = std::make_unique<cGLTextureManager>(*renderer);
-        textures = texture_manager.get();
-        resources.InstallTextureManager(std::move(texture_manager));
-        resources.InstallMeshManager(std::make_unique<cMeshManager>(*buffers));
-        auto shader_manager = std::make_unique<cGLShaderManager>(*renderer);
-        const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/";
-        gui = shader_manager->CreateShaderProgram("gui_blend.shader", directory, "GUIVSMain", "gui_blend.shader",
-                                                  directory, "GUIPSMain");
-        resources.InstallShaderManager(std::move(shader_manager));
-        resources.InstallMaterialManager(std::make_unique<cMaterialManager>());
+        textures = &SceneTests::InstallGLResources(*renderer, *buffers);
+        gui = SceneTests::MakeGuiProgram();
         ASSERT_NE(gui, nullptr);
-        gui->VertexStage()->EnableWVPMatrix(true);
-        gui->VertexStage()->EnableTextureMatrix(true);
         scene = std::make_unique<cSceneRenderer>(*renderer);
         scene->SetGuiProgram(gui);
         scene->ComputeViewports({false, 0, 0, kWidth, kHeight, false});

@@ -23,6 +23,7 @@
 #include "engine/resource/iGPUProgram.h"
 #include "engine/resource/iShader.h"
 #include "tests/engine/render/gl/GLFixture.h"
+#include "tests/engine/render/scene/GLSceneResources.h"
 
 namespace {
 
@@ -43,20 +44,9 @@ protected:
     void SetUp() override {
         GLFixture::SetUp();
         if (IsSkipped()) return;
-        cResourceSystem& resources = cResourceSystem::Instance();
-        auto texture_manager = std::make_unique<cGLTextureManager>(*renderer);
-        MakeSheet(*texture_manager);
-        resources.InstallTextureManager(std::move(texture_manager));
-        resources.InstallMeshManager(std::make_unique<cMeshManager>(*buffers));
-        auto shader_manager = std::make_unique<cGLShaderManager>(*renderer);
-        const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/";
-        gui = shader_manager->CreateShaderProgram("gui_blend.shader", directory, "GUIVSMain", "gui_blend.shader",
-                                                  directory, "GUIPSMain");
-        resources.InstallShaderManager(std::move(shader_manager));
-        resources.InstallMaterialManager(std::make_unique<cMaterialManager>());
+        MakeSheet(SceneTests::InstallGLResources(*renderer, *buffers));
+        gui = SceneTests::MakeGuiProgram();
         ASSERT_NE(gui, nullptr);
-        gui->VertexStage()->EnableWVPMatrix(true);
-        gui->VertexStage()->EnableTextureMatrix(true);
         sprite.Initialise("quad", 100.0f, 100.0f, "cells", "", 0);
         ASSERT_TRUE(sprite.SetCellSize(kCell, kCell));
         sprite.transform = &placed;
