@@ -3,12 +3,11 @@
 //
 // It holds what the engine has told the device (render states, the three
 // transforms and the texture transform, viewport, material, texture and
-// shader bindings, the bound buffers, the presentation, the eight light slots
-// and the ambient colour) and carries out the
-// rules of each iRenderer operation: which render-state values are accepted,
-// how clear colours pack, how viewports truncate, how matrices are built and
-// combined, which draws are sound, and the order of a device reset or a
-// display-mode change. A device layer derives from it and supplies the
+// shader bindings, the bound buffers, the presentation, the eight light
+// slots and the ambient colour) and carries out the rules of each iRenderer
+// operation: which render-state values are accepted, how clear colours pack,
+// how viewports truncate, how matrices are built and combined, which draws
+// are sound, and the order of a device reset or a display-mode change. A device layer derives from it and supplies the
 // Device* steps that talk to its graphics interface; cNullRenderer's steps do
 // nothing, so headless runs and tests go through the very same rules.
 //
