@@ -176,6 +176,33 @@ void cRendererBase::SetMaterial(const ColorRGBA& ambient, const ColorRGBA& diffu
     material = {ambient, diffuse, specular, emissive, power};
 }
 
+bool cRendererBase::SetLight(uint32_t slot, const RenderLight& light) {
+    if (!CheckLightSlot(slot, "SetLight")) return false;
+    if (lights[slot] == light) return true;
+    // Logged once per fault, not again each time its owner sends the light.
+    const std::string fault = RenderLightFault(light);
+    if (!fault.empty() && fault != RenderLightFault(lights[slot]))
+        LogError("[" + class_name + "] The light in slot " + std::to_string(slot) + " lights nothing: " + fault);
+    lights[slot] = light;
+    ++light_revision;
+    return true;
+}
+
+bool cRendererBase::LightEnable(uint32_t slot, bool on) {
+    if (!CheckLightSlot(slot, "LightEnable")) return false;
+    if (light_enabled[slot] != on) {
+        light_enabled[slot] = on;
+        ++light_revision;
+    }
+    return true;
+}
+
+void cRendererBase::SetAmbient(const ColorRGBA& colour) {
+    if (ambient == colour) return;
+    ambient = colour;
+    ++light_revision;
+}
+
 void cRendererBase::ApplyDisplayMode() {
     cWindow& window = cWindow::Instance();
     if (window.IsFullscreen() != presentation.fullscreen) DeviceReadDesktopSize();
@@ -225,6 +252,8 @@ bool cRendererBase::SetTextureOperation(uint32_t stage, bool alpha, int32_t oper
 const TextureOperation& cRendererBase::GetTextureOperation(uint32_t stage, bool alpha) const {
     return (alpha ? alpha_operations : colour_operations)[stage < kTextureStages ? stage : 0];
 }
+
+const RenderLight& cRendererBase::Light(uint32_t slot) const { return lights[slot < kLightSlots ? slot : 0]; }
 
 uint32_t cRendererBase::Texture(uint32_t stage) const { return stage < kTextureStages ? textures[stage] : 0; }
 
@@ -288,6 +317,13 @@ bool cRendererBase::ResetLostDevice() {
     reset_failing = false;
     ApplyDefaultStates();
     return true;
+}
+
+bool cRendererBase::CheckLightSlot(uint32_t slot, const char* operation) const {
+    if (slot < kLightSlots) return true;
+    LogError("[" + class_name + "] " + operation + " of light slot " + std::to_string(slot) +
+             " refused: the device has slots 0 to " + std::to_string(kLightSlots - 1));
+    return false;
 }
 
 bool cRendererBase::CheckDraw(int32_t primitive_type, uint32_t first, uint32_t count, bool indexed) const {

@@ -3,17 +3,19 @@
 //
 // It holds what the engine has told the device (render states, the three
 // transforms and the texture transform, viewport, material, texture and
-// shader bindings, the bound buffers, the presentation) and carries out the
-// rules of each iRenderer operation: which render-state values are accepted,
-// how clear colours pack, how viewports truncate, how matrices are built and
-// combined, which draws are sound, and the order of a device reset or a
-// display-mode change. A device layer derives from it and supplies the
+// shader bindings, the bound buffers, the presentation, the eight light
+// slots and the ambient colour) and carries out the rules of each iRenderer
+// operation: which render-state values are accepted, how clear colours pack,
+// how viewports truncate, how matrices are built and combined, which draws
+// are sound, and the order of a device reset or a display-mode change. A device layer derives from it and supplies the
 // Device* steps that talk to its graphics interface; cNullRenderer's steps do
 // nothing, so headless runs and tests go through the very same rules.
 //
 // A redundant render state (the value already set) does not reach the device.
 // A device reset forgets the render states, bindings and viewport, as a real
 // reset does, so that everything set afterwards reaches the device again.
+// The lights and the ambient colour outlive a reset: nothing would set them
+// again, and a device layer reads them from here when it lights a draw.
 
 #include <array>
 #include <cstdint>
@@ -33,6 +35,8 @@ public:
     static constexpr uint32_t kTextureStages = 16;
     // The value of a render state nothing has set since the last reset.
     static constexpr int32_t kUnsetState = INT32_MIN;
+    // Light slots of the device.
+    static constexpr uint32_t kLightSlots = 8;
 
     bool BeginFrame() override;
     void Clear(uint32_t flags, float red, float green, float blue, float alpha, float depth,
@@ -52,6 +56,9 @@ public:
     void ApplyDefaultStates() override;
     void SetMaterial(const ColorRGBA& ambient, const ColorRGBA& diffuse, const ColorRGBA& specular,
                      const ColorRGBA& emissive, float power) override;
+    bool SetLight(uint32_t slot, const RenderLight& light) override;
+    bool LightEnable(uint32_t slot, bool on) override;
+    void SetAmbient(const ColorRGBA& colour) override;
     void ApplyDisplayMode() override;
 
     // True for a render-state value that switches its state on (depth test,
@@ -64,6 +71,15 @@ public:
     const Viewport& GetViewport() const { return viewport; }
     const ClearRecord& LastClear() const { return last_clear; }
     const MaterialColours& Material() const { return material; }
+    // The light a slot holds (slot 0's for a slot that does not exist).
+    const RenderLight& Light(uint32_t slot) const;
+    // True when the slot exists and its light is switched on.
+    bool LightEnabled(uint32_t slot) const { return slot < kLightSlots && light_enabled[slot]; }
+    // The global ambient colour; opaque black until set.
+    const ColorRGBA& Ambient() const { return ambient; }
+    // Counts every change of a light, a switch or the ambient colour, so a
+    // device can tell when to upload them again.
+    uint64_t LightRevision() const { return light_revision; }
     // The texture bound to a stage, 0 for none.
     uint32_t Texture(uint32_t stage) const;
     // The shader bound to a stage (pixel or vertex), 0 for none.
@@ -131,6 +147,8 @@ private:
     bool ResetLostDevice();
     // Checks a draw against the bound buffers; false (logged) when unsound.
     bool CheckDraw(int32_t primitive_type, uint32_t first, uint32_t count, bool indexed) const;
+    // False, with a log line naming the operation, for a light slot past the last.
+    bool CheckLightSlot(uint32_t slot, const char* operation) const;
 
     std::string class_name;
     std::array<int32_t, 13> states{};
@@ -142,6 +160,10 @@ private:
     Viewport viewport;
     ClearRecord last_clear;
     MaterialColours material;
+    std::array<RenderLight, kLightSlots> lights{};
+    std::array<bool, kLightSlots> light_enabled{};
+    ColorRGBA ambient{0, 0, 0, 1};
+    uint64_t light_revision = 0;
     std::array<uint32_t, kTextureStages> textures{};
     std::array<TextureOperation, kTextureStages> colour_operations{};
     std::array<TextureOperation, kTextureStages> alpha_operations{};

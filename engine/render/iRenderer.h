@@ -21,6 +21,7 @@
 #include "engine/core/ColorRGBA.h"
 #include "engine/core/Matrix4x4.h"
 #include "engine/core/Vector3.h"
+#include "engine/render/RenderLight.h"
 
 namespace Engine {
 
@@ -68,6 +69,14 @@ public:
     // The material colours the built-in program draws with.
     virtual void SetMaterial(const ColorRGBA& ambient, const ColorRGBA& diffuse, const ColorRGBA& specular,
                              const ColorRGBA& emissive, float power) = 0;
+    // Puts a light into one of the device's light slots (0 to 7); false, with
+    // a log line, for a slot past the last. A light that cannot light
+    // anything is kept but logged (see RenderLight).
+    virtual bool SetLight(uint32_t slot, const RenderLight& light) = 0;
+    // Switches the light of a slot on or off; false, with a log line, for a slot past the last.
+    virtual bool LightEnable(uint32_t slot, bool on) = 0;
+    // The global ambient colour the built-in program lights with.
+    virtual void SetAmbient(const ColorRGBA& colour) = 0;
     // Carries out a change of resolution or full screen asked of the window.
     virtual void ApplyDisplayMode() = 0;
     // Closes the device if it is still open.

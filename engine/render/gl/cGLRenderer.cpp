@@ -201,10 +201,9 @@ void cGLRenderer::DeviceApplyRenderState(int32_t id) {
         case RS_SourceBlend:
         case RS_DestBlend: ApplyBlendFunction(); break;
         case RS_BlendOp: glBlendEquation(GLBlendEquation(value)); break;
-        // Shading is the built-in program's flat switch, read at each draw.
-        // Lighting and the alpha test have no effect yet: no lights reach the
-        // built-in program, and the alpha test passes everything with the
-        // comparison the original device defaulted to ("always").
+        // Shading and Lighting are switches of the built-in program, read at
+        // each draw. The alpha test has no effect: it passes everything with
+        // the comparison the original device defaulted to ("always").
         default: break;
     }
 }

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "engine/core/cLog.h"
+#include "engine/render/RenderLight.h"
+#include "engine/render/cRenderSystem.h"
 
 namespace Engine {
 
@@ -16,13 +18,48 @@ uint32_t AmbientChannel(float channel) {
     return scaled >= 255.0f ? 255u : static_cast<uint32_t>(scaled);
 }
 
+// The installed renderer, or null in a run (or test) without one.
+iRenderer* InstalledRenderer() { return cRenderSystem::Exists() ? cRenderSystem::Instance().Renderer() : nullptr; }
+
+// The device's number for an engine light type; a number that is neither
+// passes unchanged, and the renderer logs it as a light that lights nothing.
+int32_t DeviceLightType(int32_t type) {
+    switch (type) {
+        case LT_Point: return RLT_Point;
+        case LT_Directional: return RLT_Directional;
+        case LT_Spot: return RLT_Spot;
+        default: return type;
+    }
+}
+
+RenderLight ToRenderLight(const LightRecord& record) {
+    RenderLight light;
+    light.type = DeviceLightType(record.type);
+    light.diffuse = record.diffuse;
+    light.specular = record.specular;
+    light.ambient = record.ambient;
+    light.position = record.position;
+    light.direction = record.direction;
+    light.range = record.range;
+    light.falloff = record.falloff;
+    light.attenuation0 = record.attenuation0;
+    light.attenuation1 = record.attenuation1;
+    light.attenuation2 = record.attenuation2;
+    light.theta = record.innerCone;
+    light.phi = record.outerCone;
+    return light;
+}
+
 }  // namespace
 
 cLightManager::cLightManager() {
     for (uint8_t slot = 0; slot < kSlotCount; ++slot) freeSlots.push_back(slot);
 }
 
-void cLightManager::SetAmbient(const ColorRGBA& colour) { ambient = colour; }
+void cLightManager::SetAmbient(const ColorRGBA& colour) {
+    ambient = colour;
+    if (iRenderer* renderer = InstalledRenderer()) renderer->SetAmbient(colour);
+}
 
 uint32_t cLightManager::AmbientWord() const {
     return AmbientChannel(ambient.a) << 24 | AmbientChannel(ambient.r) << 16 | AmbientChannel(ambient.g) << 8 |
@@ -72,6 +109,10 @@ void cLightManager::SendToDevice(LightRecord& record, bool newly_enabled) {
         return;
     }
     device[record.slot] = {record, true};
+    if (iRenderer* renderer = InstalledRenderer()) {
+        renderer->SetLight(record.slot, ToRenderLight(record));
+        renderer->LightEnable(record.slot, true);
+    }
 }
 
 void cLightManager::DisableOnDevice(LightRecord& record) {
@@ -80,6 +121,7 @@ void cLightManager::DisableOnDevice(LightRecord& record) {
     if (record.slot < kSlotCount) {
         device[record.slot].enabled = false;
         freeSlots.push_back(record.slot);
+        if (iRenderer* renderer = InstalledRenderer()) renderer->LightEnable(record.slot, false);
     }
     record.slot = LightRecord::kNoSlot;
 }

@@ -12,8 +12,10 @@
 // device's own lighting does not.
 //
 // The device side is a table of what the device was told (a record and an
-// on/off switch per slot, the ambient colour), which a device layer reads
-// when it lights a draw and which tests read to see what reached it.
+// on/off switch per slot, the ambient colour), which tests read to see what
+// reached it. When a renderer is installed in the render system, the same
+// goes to it: the ambient colour, and each slot's light (with the device's
+// type numbers) and switch, from which it lights draws without a shader.
 
 #include <array>
 #include <cstdint>
@@ -40,7 +42,7 @@ public:
     cLightManager();
     virtual ~cLightManager() = default;
 
-    // Stores the ambient colour and hands it to the device.
+    // Stores the ambient colour and hands it to the device and the renderer.
     virtual void SetAmbient(const ColorRGBA& colour);
     // On: the record is enabled (or sent again) under its slot; true.
     // Off: true when the record was enabled, its slot then freed; false otherwise.
