@@ -25,7 +25,7 @@ public:
     const Vector3& AxisV() const { return axis_v; }
 
 protected:
-    void QuadAxes(const iRenderer* renderer, Vector3& right, Vector3& up) const override;
+    void QuadAxes(const iRenderer* view, Vector3& right, Vector3& up) const override;
 
 private:
     Vector3 axis_u{1.0f, 0.0f, 0.0f};

@@ -58,6 +58,7 @@ cParticleSystem* cParticleManager::Find(const std::string& name, int32_t kind) c
 
 void cParticleManager::Adopt(std::unique_ptr<cParticleSystem> system) {
     system->SetCameraSlot(scene);
+    system->SetDevice(device_renderer, device_buffers);
     if (device_ready) system->CreateResources();
     systems.push_back(std::move(system));
 }
@@ -171,6 +172,11 @@ void cParticleManager::Detach() {
     if (scene != nullptr && scene->ParticleDrawer() == this) scene->SetParticleDrawer(nullptr);
     scene = nullptr;
     for (auto& system : systems) system->SetCameraSlot(nullptr);
+}
+
+void cParticleManager::SetDevice(iRenderer* renderer, iHardwareBufferManager* buffers) {
+    device_renderer = renderer;
+    device_buffers = buffers;
 }
 
 void cParticleManager::OnDeviceLost() {

@@ -35,6 +35,7 @@ namespace Engine {
 
 class cMaterial;
 class cSceneRenderer;
+class iHardwareBufferManager;
 class iRenderer;
 
 class cParticleManager : public Singleton<cParticleManager>, public iParticleDrawer, public iDeviceResetListener {
@@ -85,6 +86,11 @@ public:
     void AttachTo(cSceneRenderer& scene_renderer);
     void Detach();
 
+    // The device every system culls against and makes its vertex buffer on,
+    // for systems made from now on; while both are null, those installed in
+    // cRenderSystem.
+    void SetDevice(iRenderer* renderer, iHardwareBufferManager* buffers);
+
     void OnDeviceLost() override;
     void OnDeviceReset() override;
 
@@ -103,6 +109,8 @@ private:
     std::vector<std::unique_ptr<cParticleSystem>> systems;
     cMaterial* material = nullptr;
     cSceneRenderer* scene = nullptr;
+    iRenderer* device_renderer = nullptr;
+    iHardwareBufferManager* device_buffers = nullptr;
 };
 
 }  // namespace Engine

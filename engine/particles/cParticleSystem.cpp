@@ -119,20 +119,30 @@ void cParticleSystem::CreateResources() {
     MakeVertexBuffer();
 }
 
+const iRenderer* cParticleSystem::Renderer() const {
+    if (renderer != nullptr || buffers != nullptr) return renderer;
+    return cRenderSystem::Exists() ? cRenderSystem::Instance().Renderer() : nullptr;
+}
+
+iHardwareBufferManager* cParticleSystem::Buffers() const {
+    if (renderer != nullptr || buffers != nullptr) return buffers;
+    return cRenderSystem::Exists() ? cRenderSystem::Instance().BufferManager() : nullptr;
+}
+
 void cParticleSystem::MakeVertexBuffer() {
-    if (!cRenderSystem::Exists()) return;
-    iHardwareBufferManager* buffers = cRenderSystem::Instance().BufferManager();
-    if (buffers == nullptr) return;
-    cVertexDeclaration* declaration = buffers->TakeVertexDeclaration();
+    iHardwareBufferManager* owner = Buffers();
+    if (owner == nullptr) return;
+    cVertexDeclaration* declaration = owner->TakeVertexDeclaration();
     declaration->AddElement(DU_Position, DT_Float3, 0);
     declaration->AddElement(DU_Colour, DT_PackedColour, 0);
     declaration->AddElement(DU_TexCoord, DT_Float2, 0);
     const uint32_t count = capacity * kVerticesPerParticle;
-    vertex_buffer = buffers->CreateVertexBuffer(declaration, count, BU_Dynamic);
+    vertex_buffer = owner->CreateVertexBuffer(declaration, count, BU_Dynamic);
     if (vertex_buffer == nullptr) {
         LogError("particle system \"" + name + "\" has no vertex buffer; it draws nothing");
         return;
     }
+    vertex_buffer_owner = owner;
     vertex_buffer->Write(vertices.get(), 0, count);
 }
 
@@ -144,12 +154,9 @@ void cParticleSystem::ReleaseResources() {
     removal.clear();
     visible.clear();
     visible_count = 0;
-    if (vertex_buffer != nullptr && cRenderSystem::Exists()) {
-        if (iHardwareBufferManager* buffers = cRenderSystem::Instance().BufferManager()) {
-            buffers->ReleaseVertexBuffer(vertex_buffer);
-        }
-    }
+    if (vertex_buffer != nullptr) vertex_buffer_owner->ReleaseVertexBuffer(vertex_buffer);
     vertex_buffer = nullptr;
+    vertex_buffer_owner = nullptr;
     created = false;
 }
 
@@ -171,9 +178,9 @@ void cParticleSystem::Update(float dt) {
         if (emitter->expired) removal.push_back(emitter.get());
     }
     RemoveExpired();
-    const iRenderer* renderer = cRenderSystem::Exists() ? cRenderSystem::Instance().Renderer() : nullptr;
-    MoveAndCull(dt, renderer);
-    BuildQuads(renderer);
+    const iRenderer* view = Renderer();
+    MoveAndCull(dt, view);
+    BuildQuads(view);
 }
 
 void cParticleSystem::CheckCurves() {
@@ -219,23 +226,23 @@ void cParticleSystem::RemoveExpired() {
     removal.clear();
 }
 
-void cParticleSystem::MoveAndCull(float dt, const iRenderer* renderer) {
+void cParticleSystem::MoveAndCull(float dt, const iRenderer* view) {
     visible.clear();
     // Without a renderer there is no view to cull against: every live record counts.
     Frustum frustum{};
-    if (renderer != nullptr) frustum = cNormalRenderVisitor::RendererFrustum(*renderer);
+    if (view != nullptr) frustum = cNormalRenderVisitor::RendererFrustum(*view);
     for (uint32_t i = 0; i < capacity; ++i) {
         ParticleRecord& record = particles[i];
         if (!(record.life > 0.0f)) continue;
         record.life -= dt;
         record.velocity += dt * record.acceleration;
         record.position += dt * record.velocity;
-        if (renderer == nullptr || PointInFrustum(frustum, record.position)) visible.push_back(i);
+        if (view == nullptr || PointInFrustum(frustum, record.position)) visible.push_back(i);
     }
     visible_count = static_cast<uint32_t>(visible.size());
 }
 
-void cParticleSystem::QuadAxes(const iRenderer* renderer, Vector3& right, Vector3& up) const {
+void cParticleSystem::QuadAxes(const iRenderer* view, Vector3& right, Vector3& up) const {
     const cCameraGfxCmp* camera = cameras ? cameras->ActiveCamera() : nullptr;
     if (camera != nullptr) {
         const Vector3 forward = Normalise(camera->target - camera->eye);
@@ -243,23 +250,23 @@ void cParticleSystem::QuadAxes(const iRenderer* renderer, Vector3& right, Vector
         up = Normalise(Cross(right, forward));
         return;
     }
-    if (renderer == nullptr) {
+    if (view == nullptr) {
         right = {1.0f, 0.0f, 0.0f};
         up = {0.0f, 1.0f, 0.0f};
         return;
     }
     // A look-at view matrix holds the camera's right and up as its first two rows.
-    Matrix4x4 view;
-    renderer->GetMatrix(MM_View, view);
-    right = Normalise(Vector3{view.m[0][0], view.m[0][1], view.m[0][2]});
-    up = Normalise(Vector3{view.m[1][0], view.m[1][1], view.m[1][2]});
+    Matrix4x4 matrix;
+    view->GetMatrix(MM_View, matrix);
+    right = Normalise(Vector3{matrix.m[0][0], matrix.m[0][1], matrix.m[0][2]});
+    up = Normalise(Vector3{matrix.m[1][0], matrix.m[1][1], matrix.m[1][2]});
 }
 
-void cParticleSystem::BuildQuads(const iRenderer* renderer) {
+void cParticleSystem::BuildQuads(const iRenderer* view) {
     if (visible_count == 0) return;
     Vector3 right;
     Vector3 up;
-    QuadAxes(renderer, right, up);
+    QuadAxes(view, right, up);
     ParticleVertex* out = vertices.get();
     for (uint32_t index : visible) {
         WriteQuad(particles[index], right, up, out);
@@ -292,12 +299,12 @@ void cParticleSystem::WriteQuad(const ParticleRecord& record, const Vector3& rig
     out[5] = right_corner;
 }
 
-void cParticleSystem::Draw(iRenderer& renderer) {
+void cParticleSystem::Draw(iRenderer& device) {
     if (visible_count == 0 || vertex_buffer == nullptr) return;
-    renderer.SetRenderState(RS_DestBlend, blend == kAdditiveBlend ? BLEND_One : BLEND_InverseSourceAlpha);
+    device.SetRenderState(RS_DestBlend, blend == kAdditiveBlend ? BLEND_One : BLEND_InverseSourceAlpha);
     if (texture_set != nullptr) texture_set->Bind();
     vertex_buffer->Bind();
-    renderer.DrawPrimitives(PT_TriangleList, 0, visible_count * kTrianglesPerParticle);
+    device.DrawPrimitives(PT_TriangleList, 0, visible_count * kTrianglesPerParticle);
     vertex_buffer->Unbind();
     if (texture_set != nullptr) {
         for (iTexture* texture : texture_set->Textures()) texture->Unbind();

@@ -39,6 +39,7 @@ namespace Engine {
 class cMaterial;
 class cTextureSet;
 class iCameraSlot;
+class iHardwareBufferManager;
 class iRenderer;
 class iVertexBuffer;
 struct Matrix4x4;
@@ -88,8 +89,15 @@ public:
 
     // Draws visible_count quads from the vertex buffer with the system's
     // blend and textures; the particle material must be applied already.
-    void Draw(iRenderer& renderer);
+    void Draw(iRenderer& device);
 
+    // The device the system culls against and makes its vertex buffer on;
+    // while both are null, those installed in cRenderSystem. Set it before
+    // CreateResources: a buffer already made stays with its manager.
+    void SetDevice(iRenderer* device_renderer, iHardwareBufferManager* device_buffers) {
+        renderer = device_renderer;
+        buffers = device_buffers;
+    }
     // Where the camera-facing axes come from; without a camera slot or an
     // active camera they are read from the renderer's view matrix.
     void SetCameraSlot(const iCameraSlot* camera_slot) { cameras = camera_slot; }
@@ -122,16 +130,18 @@ protected:
     // Effect systems use fixed axes; kind 1.
     cParticleSystem(const std::string& name, uint32_t capacity, int32_t blend, int32_t system_kind);
     // The two unit axes the quads are built on this frame.
-    virtual void QuadAxes(const iRenderer* renderer, Vector3& right, Vector3& up) const;
+    virtual void QuadAxes(const iRenderer* view, Vector3& right, Vector3& up) const;
 
 private:
     void MergeStaged(iParticleEmitter& emitter);
     void RemoveExpired();
-    void MoveAndCull(float dt, const iRenderer* renderer);
-    void BuildQuads(const iRenderer* renderer);
+    void MoveAndCull(float dt, const iRenderer* view);
+    void BuildQuads(const iRenderer* view);
     void WriteQuad(const ParticleRecord& record, const Vector3& right, const Vector3& up, ParticleVertex* out) const;
     void CheckCurves();
     void MakeVertexBuffer();
+    const iRenderer* Renderer() const;
+    iHardwareBufferManager* Buffers() const;
     void FetchLooks();
     void ReleaseLooks();
 
@@ -147,10 +157,13 @@ private:
     std::vector<uint32_t> visible;
     std::unique_ptr<ParticleVertex[]> vertices;
     iVertexBuffer* vertex_buffer = nullptr;
+    iHardwareBufferManager* vertex_buffer_owner = nullptr;
     uint32_t visible_count = 0;
     cMaterial* material = nullptr;
     cTextureSet* texture_set = nullptr;
     const iCameraSlot* cameras = nullptr;
+    iRenderer* renderer = nullptr;
+    iHardwareBufferManager* buffers = nullptr;
     bool null_curve_logged = false;
 };
 
