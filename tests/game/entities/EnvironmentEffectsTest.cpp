@@ -171,6 +171,8 @@ TEST_F(EnvironmentEffectsTest, F10StartsAGustAtOnceThatDiesAwayOverTwoSeconds) {
     for (int frame = 0; frame < 25; ++frame) Env().Update(0.1f);
     EXPECT_FLOAT_EQ(5.0f, Env().gust_peak);
     EXPECT_NEAR(0.0f, Env().gust_level, 1e-5f);
+    EXPECT_NEAR(0.0f, Env().Rain()->wind.z, 1e-5f);
+    EXPECT_NEAR(0.0f, Env().Rain()->tilt, 1e-5f);
     EXPECT_EQ(2.0f, Env().gust_time) << "the gust time stops at two seconds";
 }
 

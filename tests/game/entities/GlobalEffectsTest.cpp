@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/core/Random.h"
+#include "engine/particles/cEffectSystem.h"
 #include "tests/game/entities/ParticleServices.h"
 
 namespace {
@@ -111,6 +112,26 @@ TEST_F(GlobalEffectsTest, SlotsAreEmptyOnceTheManagerIsClearedUntilTheNextCreate
     for (const EffectCase& c : Table(Effects())) EXPECT_NE(nullptr, c.slot()) << c.name;
     Effects().Forget();
     for (const EffectCase& c : Table(Effects())) EXPECT_EQ(nullptr, c.slot()) << c.name << " forgotten";
+}
+
+TEST_F(GlobalEffectsTest, AnEffectSystemOfTheSameNameIsNotTheSlotsSystem) {
+    Engine::cEffectSystem* ground = Manager().GetEffectSystem("AuraPTS", 10, 1);
+    Effects().Create();
+    EXPECT_EQ(12u, Manager().Systems().size());
+    EXPECT_TRUE(ground->Emitters().empty());
+    ASSERT_NE(nullptr, Effects().Aura());
+    EXPECT_EQ(Manager().GetSystem("AuraPTS", 200, 2)->Emitters()[0].get(), Effects().Aura());
+}
+
+TEST_F(GlobalEffectsTest, AnEmitterItsSystemHasDeletedLeavesTheSlotEmpty) {
+    Manager().Start();
+    Effects().Create();
+    Effects().Poof()->expired = true;
+    Manager().Update(0.0f);
+    EXPECT_EQ(nullptr, Effects().Poof());
+    EXPECT_NE(nullptr, Effects().Aura());
+    Effects().Create();
+    EXPECT_NE(nullptr, Effects().Poof()) << "the next Create fills the slot again";
 }
 
 TEST_F(GlobalEffectsTest, ABurstThroughASlotReachesItsSystemsRing) {
