@@ -19,10 +19,17 @@
 // them with another easing function (engine/core/Easing.h). A curve set to
 // null is logged at the next update and drawn as linear.
 //
+// Drawing binds the texture set named like the system (the texture decides
+// the colour, the vertex alpha scales its alpha) and sets the destination
+// blend: inverse source alpha for alpha blending (1), one for additive (2).
+// The material of the system's name is held while the system lives, when
+// the catalogue has one.
+//
 // The capacity is fixed at construction and is at least 1: a request for 0
 // is logged and made 1. The ring, the vertex data and the vertex buffer
 // exist while the system is created (CreateResources); until then emitters
-// are only kept, and Init runs for each when the resources are made.
+// are only kept, Update does nothing, and Init runs for each emitter when
+// the resources are made.
 // Emitters belong to the system from the moment they are added.
 
 #include <cstdint>

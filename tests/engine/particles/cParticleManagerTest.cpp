@@ -120,14 +120,14 @@ TEST_F(ParticleManagerTest, ClearDeletesEverySystemAndGivesTheMaterialBack) {
 
 TEST_F(ParticleManagerTest, RemoveTakesOnlyTheFacingSystemOfThatName) {
     manager.Start();
+    cEffectSystem* ground = manager.GetEffectSystem("Gone", 4, 1);
     manager.GetSystem("First", 4, 1);
     manager.AddEmitter(manager.GetSystem("Gone", 4, 1), std::make_unique<ScriptedEmitter>(4, log));
-    cEffectSystem* ground = manager.GetEffectSystem("Gone", 4, 1);
     manager.Remove("Gone");
     manager.Remove("Unknown");
     ASSERT_EQ(manager.Systems().size(), 2u);
-    EXPECT_EQ(manager.Systems()[0]->Name(), "First");
-    EXPECT_EQ(manager.Systems()[1].get(), static_cast<cParticleSystem*>(ground));
+    EXPECT_EQ(manager.Systems()[0].get(), static_cast<cParticleSystem*>(ground));
+    EXPECT_EQ(manager.Systems()[1]->Name(), "First");
     EXPECT_TRUE(log.deleted);
 }
 
