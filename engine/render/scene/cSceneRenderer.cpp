@@ -333,8 +333,11 @@ void cSceneRenderer::DrawSkyBox() {
 }
 
 void cSceneRenderer::DrawParticles() {
-    // The particle system draws here, between the tree and the billboards,
-    // with every shadow light's parameters uploaded; there is none yet.
+    if (particles == nullptr) return;
+    particles->BeginParticles(renderer);
+    // The particle material's program may read the shadow maps too.
+    UploadShadowParameters();
+    particles->DrawParticles(renderer);
 }
 
 void cSceneRenderer::DrawBillboards() {

@@ -28,6 +28,7 @@
 #include "engine/core/Letterbox.h"
 #include "engine/render/scene/RenderTree.h"
 #include "engine/render/scene/iCameraSlot.h"
+#include "engine/render/scene/iParticleDrawer.h"
 #include "engine/render/scene/iSpriteLayers.h"
 
 namespace Engine {
@@ -114,6 +115,10 @@ public:
     void ReleaseSkyBox();
     bool HasSkyBox() const { return sky_faces[0] != nullptr; }
 
+    // What draws the particles after the tree; null draws none. Not owned.
+    void SetParticleDrawer(iParticleDrawer* drawer) { particles = drawer; }
+    iParticleDrawer* ParticleDrawer() const { return particles; }
+
     // Advances every animated sprite, then every animated model.
     void UpdateAnimations(float dt);
     // Draws the frame; call between the renderer's BeginFrame and EndFrame.
@@ -140,7 +145,7 @@ private:
     void UploadShadowParameters();
     void MainPass();
     void DrawSkyBox();
-    // Left for the particle system: draws nothing until particles exist.
+    // The particle drawer's material, every shadow light's parameters, then the particles.
     void DrawParticles();
     void DrawBillboards();
     void Pass2D();
@@ -164,6 +169,7 @@ private:
     std::vector<cFontGfxCmp*> textLayers[kLayerCount];
     cMesh* sky_faces[6] = {};
     iTexture* sky_textures[6] = {};
+    iParticleDrawer* particles = nullptr;
     iGPUProgram* guiShader = nullptr;
     bool owns_gui_shader = false;
 };
