@@ -10,6 +10,7 @@
 #include "engine/core/cEngineSettings.h"
 #include "engine/core/cLog.h"
 #include "engine/entity/cSceneManager.h"
+#include "engine/particles/cParticleManager.h"
 #include "engine/physics/cCollisionManager.h"
 #include "engine/physics/cPhysicsWorld.h"
 #include "engine/platform/MiniDumper.h"
@@ -22,7 +23,9 @@
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
 #include "game/data/cGameData.h"
+#include "game/entities/cEnvironmentEffects.h"
 #include "game/entities/cGameFactory.h"
+#include "game/entities/cGlobalEffects.h"
 
 namespace Game {
 
@@ -105,7 +108,9 @@ bool cApplication::StartRenderer() {
         return false;
     }
     if (options.screenshot_frame != 0) Engine::RequestScreenshot(options.screenshot_frame, options.screenshot_path);
-    Engine::CreateSceneRenderer(*Engine::cRenderSystem::Instance().Renderer(), Engine::CurrentDisplayMode());
+    Engine::cSceneRenderer& scene =
+        Engine::CreateSceneRenderer(*Engine::cRenderSystem::Instance().Renderer(), Engine::CurrentDisplayMode());
+    Engine::cParticleManager::Instance().AttachTo(scene);
     return true;
 }
 
@@ -142,6 +147,7 @@ void cApplication::ShutDown() {
     Engine::cCollisionManager::Instance().Clear();
     Engine::cPhysicsWorld::Instance().ClearObjects();
     Engine::cSceneManager::Destroy();
+    DestroyEffects();
     Engine::DestroySceneRenderer();
     Engine::cAnimationRegistry::Destroy();
     Engine::cResourceSystem::Destroy();
@@ -150,6 +156,14 @@ void cApplication::ShutDown() {
     Engine::cProfileRegistry::Instance().WriteProfileReport();
     Engine::cLog::Instance().Close();
     Engine::cLog::Destroy();
+}
+
+// The effect slots point into the particle systems, and the systems draw
+// through the scene renderer: slots, then systems, before the renderer goes.
+void cApplication::DestroyEffects() {
+    if (cGlobalEffects::Exists()) cGlobalEffects::Destroy();
+    if (cEnvironmentEffects::Exists()) cEnvironmentEffects::Destroy();
+    if (Engine::cParticleManager::Exists()) Engine::cParticleManager::Destroy();
 }
 
 // Every entity back to its pool before the factories and the last state go.

@@ -3,7 +3,8 @@
 //
 // Start-up runs in a fixed order: settings, window description, log, engine
 // (window and input state, the device layer with the resource managers, the
-// scene renderer, the engine services), developer settings, the game-data
+// scene renderer with the particle systems drawn through it, the engine
+// services), developer settings, the game-data
 // record that seeds the random generator, then the game (state manager,
 // entity factory). Shut-down runs the other way: the scene renderer goes
 // before the resource managers its models and lights hold. The state classes
@@ -44,6 +45,7 @@ private:
     void StartGame(GameStateId initial_state);
     void InputStep(float dt, unsigned frame);
     void ShutDownGame();
+    void DestroyEffects();
 
     cLaunchOptions options;
     cGameStateManager::StateFactory state_factory;

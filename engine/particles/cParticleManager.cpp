@@ -14,6 +14,7 @@
 #include "engine/resource/cMaterial.h"
 #include "engine/resource/cMaterialManager.h"
 #include "engine/resource/cResourceSystem.h"
+#include "engine/resource/iGPUProgram.h"
 #include "engine/resource/iTextureManager.h"
 
 namespace Engine {
@@ -151,9 +152,12 @@ void cParticleManager::DrawParticles(iRenderer& renderer) {
     iTextureManager* textures = Textures();
     // The texture gives the colour and the vertex only the alpha.
     if (textures != nullptr) textures->SetColorOp(kTextureStage, TOP_Add, TA_Diffuse);
+    iGPUProgram* program = material != nullptr ? material->Program() : nullptr;
     for (auto& system : systems) {
         if (system->VisibleCount() == 0) continue;
         if (material != nullptr) material->UploadProgramBindings(renderer);
+        // The quads are in world space: the program needs this frame's view and projection.
+        if (program != nullptr) program->UploadMatrices();
         system->Draw(renderer);
     }
     if (textures != nullptr) textures->SetColorOp(kTextureStage, TOP_Modulate, TA_Current);

@@ -5,6 +5,7 @@
 
 #include "engine/core/MathConstants.h"
 #include "engine/core/cLog.h"
+#include "engine/particles/cParticleManager.h"
 #include "engine/render/scene/LightRecord.h"
 #include "engine/render/scene/SceneRendererAccess.h"
 #include "engine/render/scene/cBillBoardGfxCmp.h"
@@ -24,6 +25,11 @@
 #include "game/data/ContentNames.h"
 #include "game/data/ResourceCatalogues.h"
 #include "game/data/cModelCatalogue.h"
+#include "game/entities/cEmitterAura.h"
+#include "game/entities/cEmitterFairy.h"
+#include "game/entities/cEnvironmentEffects.h"
+#include "game/entities/cGlobalEffects.h"
+#include "game/entities/eGameEntityTypes.h"
 
 namespace Game {
 
@@ -45,9 +51,9 @@ constexpr float kGhostHover = 0.35f;
 // The lantern hangs above and behind the kid and looks ahead of her.
 constexpr float kLanternHeight = 7.0f;
 constexpr float kLanternLead = 2.5f;
-// The camera: a 10 degree lens from far above, as play sees the world.
+// The camera: a 10 degree lens from far above, following the kid as play does.
 constexpr float kCameraFieldOfView = 10.0f;
-constexpr float kCameraDistance = 150.0f;
+constexpr float kCameraDistance = 70.0f;
 constexpr float kCameraElevation = 55.0f;
 constexpr Engine::ColorRGBA kAmbient{0.10f, 0.13f, 0.22f, 1.0f};
 constexpr Engine::ColorRGBA kMoonlight{0.40f, 0.42f, 0.50f, 1.0f};
@@ -55,6 +61,16 @@ constexpr Engine::ColorRGBA kMoonlight{0.40f, 0.42f, 0.50f, 1.0f};
 constexpr Engine::ColorRGBA kGhostGlow{0.12f, 0.14f, 0.17f, 1.0f};
 // The kid's lantern is the brightest light on screen: its colour runs past 1.
 constexpr Engine::ColorRGBA kLanternColour{2.6f, 2.2f, 1.6f, 1.0f};
+// Effects: aura sparks per second in the middle of the garden, the loop the
+// pixie dust follows (radius and seconds per turn) and the rain's strength.
+constexpr float kAuraPerSecond = 100.0f;
+constexpr Vector3 kAuraPoint{0.0f, 0.0f, 0.0f};
+constexpr float kDustLoopRadius = 2.5f;
+constexpr float kDustLoopSeconds = 6.0f;
+constexpr float kDustHeight = 1.5f;
+constexpr float kRainIntensity = 1.0f;
+constexpr const char* kPixieDustSystem = "PixieDustPTS";
+constexpr uint32_t kPixieDustCapacity = 1000;
 constexpr const char* kMaterialsLitByLights[] = {"StandardMat", "FairyMat", "ShadowMat"};
 
 // Which tile lies at a grid cell: the walked circle is a path, cobbles
@@ -65,6 +81,12 @@ uint32_t TileAt(int x, int z) {
     if (x == 0 || z == 0) return radius < kPathRadius ? 3 : 1;
     if ((x * 7 + z * 13 + x * z) % 23 == 0) return 5;
     return 1;
+}
+
+// Where the eye sits from what it looks at.
+Vector3 CameraOffset() {
+    const float elevation = Engine::DegToRad(kCameraElevation);
+    return {0.0f, kCameraDistance * std::sin(elevation), kCameraDistance * std::cos(elevation)};
 }
 
 Vector3 OnCircle(float radius, float angle, float height) {
@@ -82,6 +104,8 @@ struct cGameState_Sandbox2::Glow {
     Engine::cBillBoardGfxCmp billboard;
     Vector3 position;
 };
+
+std::int32_t cGameState_Sandbox2::KidStandIn::GetType() const { return GAME_ENT_TYPES::KID; }
 
 cGameState_Sandbox2::cGameState_Sandbox2() = default;
 cGameState_Sandbox2::~cGameState_Sandbox2() = default;
@@ -104,10 +128,14 @@ void cGameState_Sandbox2::Enter() {
     scene->SetSkyBox(std::string(Content::kSkyBoxDirectory));
     scene->SetShadowsEnabled(true);
     MoveWalkers();
+    StartEffects();
 }
 
 void cGameState_Sandbox2::Exit() {
     if (scene == nullptr) return;
+    Engine::cParticleManager::Instance().Clear();
+    cGlobalEffects::Instance().Forget();
+    pixie_dust = nullptr;
     Engine::cModelGfxCmpPool* pool = Engine::GetModelPool();
     for (auto& item : placed) {
         if (pool != nullptr) pool->GiveBack(item->model);
@@ -132,6 +160,7 @@ void cGameState_Sandbox2::Update(float dt) {
     clock += dt;
     FitCameraToPicture();
     MoveWalkers();
+    RunEffects(dt);
     scene->UpdateAnimations(dt);
 }
 
@@ -232,6 +261,8 @@ void cGameState_Sandbox2::BuildLights() {
     lantern->light.attenuation2 = 0.002f;
     lantern->light.innerCone = Engine::DegToRad(40.0f);
     lantern->light.outerCone = Engine::DegToRad(70.0f);
+    // Pointing somewhere before the device hears of it; MoveWalkers aims it at the kid.
+    lantern->Place({0.0f, kLanternHeight, 0.0f}, {0.0f, -1.0f, 0.0f});
     lantern->SetCastsShadow(true, "KidLightShadowMap");
     manager.EnableLight(lantern->light, true);
     scene->AddShadowLight(*lantern);
@@ -257,9 +288,7 @@ void cGameState_Sandbox2::AttachLightsToMaterials() {
 }
 
 void cGameState_Sandbox2::BuildCamera() {
-    const float elevation = Engine::DegToRad(kCameraElevation);
-    const Vector3 eye{0.0f, kCameraDistance * std::sin(elevation), kCameraDistance * std::cos(elevation)};
-    camera.Initialise(eye, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, kCameraFieldOfView, 1.0f, 400.0f);
+    camera.Initialise(CameraOffset(), {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, kCameraFieldOfView, 1.0f, 400.0f);
     FitCameraToPicture();
     camera.SetCameraSlot(scene);
     scene->SetCamera(&camera);
@@ -281,6 +310,8 @@ void cGameState_Sandbox2::MoveWalkers() {
     const auto heading_at = [](float a) { return Vector3{-std::sin(a), 0.0f, std::cos(a)}; };
     const Vector3 kid_at = OnCircle(kPathRadius, angle, 0.0f);
     if (kid != nullptr) kid->world = Facing(kid_at, heading_at(angle));
+    camera.SetTarget(kid_at);
+    camera.SetEye(kid_at + CameraOffset());
     for (std::size_t i = 0; i < ghosts.size(); ++i) {
         const float behind = angle - kGhostLag[i];
         const float bob = kGhostHover + 0.15f * std::sin(clock * 2.0f + static_cast<float>(i));
@@ -292,6 +323,50 @@ void cGameState_Sandbox2::MoveWalkers() {
         lantern->Place(above, Normalise(ahead - above));
         Engine::cLightManager::Instance().EnableLight(lantern->light, true);
     }
+}
+
+}  // namespace Game
+
+namespace Game {
+
+// ---- Effects -------------------------------------------------------------------
+
+void cGameState_Sandbox2::StartEffects() {
+    Engine::cParticleManager& particles = Engine::cParticleManager::Instance();
+    particles.Start();
+    cGlobalEffects::Instance().Create();
+    Engine::cParticleSystem* dust_system =
+        particles.GetSystem(kPixieDustSystem, kPixieDustCapacity, Engine::cParticleSystem::kAdditiveBlend);
+    pixie_dust = particles.AddEmitter(dust_system, std::make_unique<cEmitterFairy>());
+    pixie_dust->enabled = true;
+    if (kid != nullptr) weather_anchor.position = {kid->world.m[0][3], 0.0f, kid->world.m[2][3]};
+    pixie_dust->current = pixie_dust->previous = weather_anchor.position + Vector3{0.0f, kDustHeight, 0.0f};
+    aura_carry = 0.0f;
+    cEnvironmentEffects& weather = cEnvironmentEffects::Instance();
+    weather.Reset(&weather_anchor);
+    weather.RainOn(kRainIntensity);
+}
+
+// The dust follows a figure of eight over the middle of the garden; the
+// aura fires its sparks at a steady rate; the weather follows the kid.
+void cGameState_Sandbox2::RunEffects(float dt) {
+    if (kid != nullptr) weather_anchor.position = {kid->world.m[0][3], 0.0f, kid->world.m[2][3]};
+    if (pixie_dust != nullptr) {
+        const float turn = clock / kDustLoopSeconds * 2.0f * Engine::kPi;
+        const Vector3 kid_at = weather_anchor.position;
+        pixie_dust->previous = pixie_dust->current;
+        pixie_dust->current = kid_at + Vector3{kDustLoopRadius * std::sin(turn), kDustHeight,
+                                               kDustLoopRadius * std::sin(turn) * std::cos(turn)};
+        pixie_dust->direction = pixie_dust->current - pixie_dust->previous;
+    }
+    aura_carry += kAuraPerSecond * dt;
+    const int sparks = static_cast<int>(aura_carry);
+    aura_carry -= static_cast<float>(sparks);
+    if (cEmitterAura* aura = cGlobalEffects::Instance().Aura(); aura != nullptr && sparks > 0) {
+        aura->Burst(sparks, kAuraPoint);
+    }
+    cEnvironmentEffects::Instance().Update(dt);
+    Engine::cParticleManager::Instance().Update(dt);
 }
 
 }  // namespace Game

@@ -6,7 +6,10 @@
 // glows over the lamp posts, the kid walking a circle with three ghosts
 // drifting after her, the kid's lantern (a spotlight that casts shadows)
 // following her, the moon as a directional light and the night sky box,
-// all seen through a narrow lens from far above as play sees the world.
+// all seen through a narrow lens from far above.
+// Effects run on it: sparks of the aura rise in the middle of the garden,
+// pixie dust trails a point that loops round the kid as the stroke would,
+// and a light rain falls round her. The camera follows the kid as play's does.
 //
 // Models come from the entities' model pool and go back to it on Exit, so a
 // run leaves the pool, the lights and the render tree as it found them.
@@ -16,6 +19,7 @@
 
 #include "engine/core/Matrix4x4.h"
 #include "engine/core/Vector3.h"
+#include "engine/entity/cEntity.h"
 #include "engine/render/scene/cCameraGfxCmp.h"
 #include "game/states/cBasicGameState.h"
 
@@ -27,6 +31,8 @@ class cSceneRenderer;
 }  // namespace Engine
 
 namespace Game {
+
+class cEmitterFairy;
 
 class cGameState_Sandbox2 : public cBasicGameState {
 public:
@@ -59,6 +65,8 @@ private:
     void FitCameraToPicture();
     void AttachLightsToMaterials();
     void MoveWalkers();
+    void StartEffects();
+    void RunEffects(float dt);
 
     Engine::cSceneRenderer* scene = nullptr;
     std::vector<std::unique_ptr<Placed>> placed;
@@ -69,6 +77,13 @@ private:
     Engine::cLightGfxCmp* moon = nullptr;
     Engine::cCameraGfxCmp camera;
     float clock = 0.0f;
+    // What the weather follows: an entity of the kid's type standing where the kid model walks.
+    struct KidStandIn : Engine::cEntity {
+        std::int32_t GetType() const override;
+    };
+    KidStandIn weather_anchor;
+    cEmitterFairy* pixie_dust = nullptr;
+    float aura_carry = 0.0f;
 };
 
 }  // namespace Game

@@ -21,6 +21,9 @@
 #include "engine/resource/cTextureSet.h"
 #include "engine/resource/eTextureFormat.h"
 #include "engine/resource/eTextureType.h"
+#include "engine/resource/iGPUProgram.h"
+#include "engine/resource/iShader.h"
+#include "engine/resource/iShaderManager.h"
 #include "tests/engine/particles/ParticleFixture.h"
 #include "tests/engine/render/gl/GLFixture.h"
 
@@ -122,6 +125,26 @@ TEST_F(ParticleGLTest, AnAdditiveParticleBrightensOnlyWhereItIs) {
     ExpectGrey(frame.At(kCentreX + 10, kCentreY + 10), 128, "inside the quad");
     ExpectGrey(frame.At(kCentreX + 60, kCentreY), 0, "beside the quad");
     ExpectGrey(frame.At(5, 5), 0, "corner");
+}
+
+TEST_F(ParticleGLTest, TheGamesParticleProgramPlacesAndFadesTheParticleTheSame) {
+    if (IsSkipped()) return;
+    // The shipped program in the shared material, as the game draws every system.
+    cParticleManager& manager = cParticleManager::Instance();
+    manager.Clear();
+    cResourceSystem& resources = cResourceSystem::Instance();
+    const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/Shaders/";
+    iGPUProgram* program = resources.ShaderManager()->CreateShaderProgram(
+        "particle.shader", directory, "ParticleVS", "particle.shader", directory, "ParticlePS");
+    ASSERT_NE(program, nullptr);
+    program->VertexStage()->EnableWVPMatrix(true);
+    resources.MaterialManager()->GetMaterial(cParticleManager::kMaterialName)
+        ->SetProgram(program, resources.ShaderManager());
+    manager.Start();
+    AddParticles(cParticleSystem::kAdditiveBlend, {HalfBright({0, 0, 0})});
+    const Frame frame = UpdateAndDraw();
+    ExpectGrey(frame.At(kCentreX, kCentreY), 128, "centre");
+    ExpectGrey(frame.At(kCentreX + 60, kCentreY), 0, "beside the quad");
 }
 
 TEST_F(ParticleGLTest, OverlappingAdditiveParticlesAddUp) {

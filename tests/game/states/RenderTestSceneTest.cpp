@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "engine/particles/cParticleManager.h"
 #include "engine/render/cRenderSystem.h"
 #include "engine/render/gl/DeviceLayer.h"
 #include "engine/render/scene/SceneRendererAccess.h"
@@ -34,9 +35,11 @@ protected:
         mode.windowWidth = 1280;
         mode.windowHeight = 720;
         scene = &Engine::CreateSceneRenderer(*Engine::cRenderSystem::Instance().Renderer(), mode);
+        Engine::cParticleManager::Instance().AttachTo(*scene);
     }
 
     void TearDown() override {
+        Engine::cParticleManager::Destroy();
         Engine::DestroySceneRenderer();
         Engine::cAnimationRegistry::Destroy();
         Engine::cResourceSystem::Destroy();
@@ -83,6 +86,23 @@ TEST_F(RenderTestSceneTest, FramesDrawModelsInTheShadowAndMainPasses) {
     EXPECT_GT(main_only, 0u);
     EXPECT_GT(with_shadows, main_only) << "the lantern's shadow pass draws the casters near the kid";
     state.Exit();
+}
+
+TEST_F(RenderTestSceneTest, TheAuraThePixieDustAndTheRainAreInView) {
+    cGameState_Sandbox2 state;
+    state.Enter();
+    for (int frame = 0; frame < 60; ++frame) Frame(state);
+    const Engine::cParticleManager& particles = Engine::cParticleManager::Instance();
+    for (const char* name : {"AuraPTS", "PixieDustPTS", "Effect_Rain"}) {
+        const Engine::cParticleSystem* found = nullptr;
+        for (const auto& system : particles.Systems()) {
+            if (system->Name() == name && system->Kind() == Engine::cParticleSystem::kKind) found = system.get();
+        }
+        ASSERT_NE(found, nullptr) << name;
+        EXPECT_GT(found->VisibleCount(), 0u) << name;
+    }
+    state.Exit();
+    EXPECT_TRUE(particles.Systems().empty());
 }
 
 TEST_F(RenderTestSceneTest, LeavingGivesEverythingBackAndASecondRunMatchesTheFirst) {
