@@ -178,6 +178,11 @@ void cParticleManager::Detach() {
     for (auto& system : systems) system->SetCameraSlot(nullptr);
 }
 
+void cParticleManager::SceneRendererGone() {
+    scene = nullptr;
+    for (auto& system : systems) system->SetCameraSlot(nullptr);
+}
+
 void cParticleManager::SetDevice(iRenderer* renderer, iHardwareBufferManager* buffers) {
     device_renderer = renderer;
     device_buffers = buffers;

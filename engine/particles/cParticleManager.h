@@ -85,6 +85,8 @@ public:
     // for every system; Detach undoes it.
     void AttachTo(cSceneRenderer& scene_renderer);
     void Detach();
+    // The attached scene renderer is going: the manager forgets it and its camera.
+    void SceneRendererGone() override;
 
     // The device every system culls against and makes its vertex buffer on,
     // for systems made from now on; while both are null, those installed in

@@ -56,6 +56,7 @@ bool LayerInRange(uint8_t layer, const char* what) {
 cSceneRenderer::cSceneRenderer(iRenderer& device) : renderer(device) { LoadGuiProgram(); }
 
 cSceneRenderer::~cSceneRenderer() {
+    if (particles != nullptr) particles->SceneRendererGone();
     ReleaseSkyBox();
     ReleaseOwnGuiProgram();
 }

@@ -197,3 +197,20 @@ TEST_F(ParticleManagerTest, TheSceneRendererDrawsEachVisibleSystemWithItsBlend) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ParticleManagerTest, AManagerOutlivingItsSceneRendererForgetsItAndGoesQuietly) {
+    CountingRenderer counting;
+    counting.Initialise();
+    auto scene = std::make_unique<cSceneRenderer>(counting);
+    manager.AttachTo(*scene);
+    scene.reset();
+    // Detaching (as the manager's own destructor does) must not reach the destroyed renderer.
+    manager.Detach();
+    manager.Start();
+    manager.GetSystem("Late", 4, 1);
+    manager.Update(0.0f);
+}
+
+}  // namespace
