@@ -10,13 +10,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>  // getenv, setenv
 #include <memory>
 #include <string>
 
-#include "engine/core/cEngineSettings.h"
+#include "bench/BenchWindow.h"
 #include "engine/particles/cParticleManager.h"
-#include "engine/platform/cWindow.h"
 #include "engine/render/cNullHardwareBufferManager.h"
 #include "engine/render/cNullRenderer.h"
 #include "engine/render/gl/cGLHardwareBufferManager.h"
@@ -100,13 +98,7 @@ struct GLDevice {
 };
 
 GLDevice* MakeGLDevice() {
-    setenv("SDL_VIDEODRIVER", std::getenv("DISPLAY") != nullptr ? "x11" : "offscreen", 1);
-    WindowDesc desc;
-    desc.width = 320;
-    desc.height = 240;
-    desc.opengl = true;
-    cEngineSettings::Instance().config.present_mode = 1;
-    if (!cWindow::Instance().CreateMainWindow(desc)) return nullptr;
+    if (!Bench::OpenBenchWindow(320, 240)) return nullptr;
     auto device = std::make_unique<GLDevice>();
     device->renderer = std::make_unique<cGLRenderer>();
     if (!device->renderer->Initialise()) return nullptr;

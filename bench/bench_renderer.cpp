@@ -8,12 +8,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>  // getenv, setenv
 #include <memory>
 #include <vector>
 
-#include "engine/core/cEngineSettings.h"
-#include "engine/platform/cWindow.h"
+#include "bench/BenchWindow.h"
 #include "engine/render/eBufferUsage.h"
 #include "engine/render/eClearFlag.h"
 #include "engine/render/eDeclType.h"
@@ -45,13 +43,7 @@ struct Scene {
 };
 
 Scene* MakeScene() {
-    setenv("SDL_VIDEODRIVER", std::getenv("DISPLAY") != nullptr ? "x11" : "offscreen", 1);
-    WindowDesc desc;
-    desc.width = kWidth;
-    desc.height = kHeight;
-    desc.opengl = true;
-    cEngineSettings::Instance().config.present_mode = 1;
-    if (!cWindow::Instance().CreateMainWindow(desc)) return nullptr;
+    if (!Bench::OpenBenchWindow(kWidth, kHeight)) return nullptr;
     auto scene = std::make_unique<Scene>();
     scene->renderer = std::make_unique<cGLRenderer>();
     if (!scene->renderer->Initialise()) return nullptr;

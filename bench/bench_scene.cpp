@@ -18,12 +18,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>  // getenv, setenv
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/core/cEngineSettings.h"
+#include "bench/BenchWindow.h"
 #include "engine/platform/cWindow.h"
 #include "engine/render/eRenderStateId.h"
 #include "engine/render/gl/cGLHardwareBufferManager.h"
@@ -135,13 +134,7 @@ void MakeSprites(Scene& s) {
 }
 
 Scene* MakeScene() {
-    setenv("SDL_VIDEODRIVER", std::getenv("DISPLAY") != nullptr ? "x11" : "offscreen", 1);
-    WindowDesc desc;
-    desc.width = kWidth;
-    desc.height = kHeight;
-    desc.opengl = true;
-    cEngineSettings::Instance().config.present_mode = 1;
-    if (!cWindow::Instance().CreateMainWindow(desc)) return nullptr;
+    if (!Bench::OpenBenchWindow(kWidth, kHeight)) return nullptr;
     auto s = std::make_unique<Scene>();
     s->renderer = std::make_unique<cCountingGLRenderer>();
     if (!s->renderer->Initialise()) return nullptr;
