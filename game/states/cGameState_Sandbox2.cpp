@@ -325,11 +325,12 @@ void cGameState_Sandbox2::MoveWalkers() {
     }
 }
 
-}  // namespace Game
-
-namespace Game {
-
 // ---- Effects -------------------------------------------------------------------
+
+// The stand-in stands on the ground where the kid model is.
+void cGameState_Sandbox2::FollowKid() {
+    if (kid != nullptr) weather_anchor.position = {kid->world.m[0][3], 0.0f, kid->world.m[2][3]};
+}
 
 void cGameState_Sandbox2::StartEffects() {
     Engine::cParticleManager& particles = Engine::cParticleManager::Instance();
@@ -339,7 +340,7 @@ void cGameState_Sandbox2::StartEffects() {
         particles.GetSystem(kPixieDustSystem, kPixieDustCapacity, Engine::cParticleSystem::kAdditiveBlend);
     pixie_dust = particles.AddEmitter(dust_system, std::make_unique<cEmitterFairy>());
     pixie_dust->enabled = true;
-    if (kid != nullptr) weather_anchor.position = {kid->world.m[0][3], 0.0f, kid->world.m[2][3]};
+    FollowKid();
     pixie_dust->current = pixie_dust->previous = weather_anchor.position + Vector3{0.0f, kDustHeight, 0.0f};
     aura_carry = 0.0f;
     cEnvironmentEffects& weather = cEnvironmentEffects::Instance();
@@ -347,10 +348,10 @@ void cGameState_Sandbox2::StartEffects() {
     weather.RainOn(kRainIntensity);
 }
 
-// The dust follows a figure of eight over the middle of the garden; the
-// aura fires its sparks at a steady rate; the weather follows the kid.
+// The dust follows a figure of eight round the kid; the aura fires its
+// sparks at a steady rate; the weather follows the kid.
 void cGameState_Sandbox2::RunEffects(float dt) {
-    if (kid != nullptr) weather_anchor.position = {kid->world.m[0][3], 0.0f, kid->world.m[2][3]};
+    FollowKid();
     if (pixie_dust != nullptr) {
         const float turn = clock / kDustLoopSeconds * 2.0f * Engine::kPi;
         const Vector3 kid_at = weather_anchor.position;

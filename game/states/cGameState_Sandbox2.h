@@ -67,6 +67,7 @@ private:
     void MoveWalkers();
     void StartEffects();
     void RunEffects(float dt);
+    void FollowKid();
 
     Engine::cSceneRenderer* scene = nullptr;
     std::vector<std::unique_ptr<Placed>> placed;
