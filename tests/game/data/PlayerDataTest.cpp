@@ -8,6 +8,8 @@
 #include <string>
 
 #include "engine/core/cLog.h"
+#include "game/data/GameDataLoader.h"
+#include "game/data/cAchievementStore.h"
 #include "game/data/cLevelStats.h"
 #include "game/data/cPlayerResults.h"
 #include "tests/support/TempDir.h"
@@ -125,6 +127,32 @@ TEST_F(PlayerDataTest, ShippedFilesListTenLevels) {
     ASSERT_TRUE(cPlayerResults::Instance().Load(Folder("player"), shipped));
     ASSERT_EQ(cPlayerResults::Instance().LevelCount(), 10);
     for (int32_t level = 0; level < 10; ++level) EXPECT_EQ(cPlayerResults::Instance().Result(level), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// The start-up step fills all three stores from one game folder, preferring the player's copies.
+TEST_F(PlayerDataTest, LoadPlayerDataFillsEveryStore) {
+    dir.Write("game/achievementStats.xml", R"(<LevelStats><levelStat rank_1_time="7"/></LevelStats>)");
+    dir.Write("game/PlayerData/levelresult.xml", Results(R"(<levelStat result="1"/>)"));
+    dir.Write("game/PlayerData/achievementresult.xml",
+              R"(<A><AchievementStat result="0"/><CandyCount count="3"/></A>)");
+    dir.Write("player/PlayerData/levelresult.xml", Results(R"(<levelStat result="4"/>)"));
+    ASSERT_TRUE(Game::LoadPlayerData(Folder("game"), Folder("player")));
+    EXPECT_EQ(cLevelStats::Instance().RankTimes(0)->rank_1_time, 7);
+    EXPECT_EQ(cPlayerResults::Instance().Result(0), 4);
+    EXPECT_EQ(Game::cAchievementStore::Instance().CandyCount(), 3);
+    Game::cAchievementStore::Destroy();
+}
+
+TEST_F(PlayerDataTest, LoadPlayerDataReportsAMissingFile) {
+    dir.Write("game/achievementStats.xml", R"(<LevelStats><levelStat/></LevelStats>)");
+    dir.Write("game/PlayerData/levelresult.xml", Results(R"(<levelStat result="1"/>)"));
+    EXPECT_FALSE(Game::LoadPlayerData(Folder("game"), Folder("player")));
+    EXPECT_EQ(cPlayerResults::Instance().Result(0), 1);
+    Game::cAchievementStore::Destroy();
 }
 
 }  // namespace
