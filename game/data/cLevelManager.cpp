@@ -107,10 +107,20 @@ bool cLevelManager::Load(const std::string& name, const std::string& directory) 
     decoration_counter = 0;
     billboard_counter = 0;
     ApplyCheckpointRule();
-    stroke = Place(root, Types::STROKE, "Stroke", false, false);
+    CreateStroke();
     ReadRoot(root);
     publish_candy(candy_total);
     return true;
+}
+
+void cLevelManager::CreateStroke() {
+    cGameFactory& factory = cGameFactory::Instance();
+    if (factory.GetFactory(Types::STROKE) == nullptr) {
+        Engine::LogError("Level: no stroke: no entity class for type " + std::to_string(Types::STROKE));
+        return;
+    }
+    stroke = factory.Create(Types::STROKE);
+    if (auto* entity = dynamic_cast<Engine::cEntity*>(stroke)) entity->Init("Stroke");
 }
 
 void cLevelManager::ApplyCheckpointRule() {

@@ -100,6 +100,7 @@ private:
     cLevelManager() = default;
 
     void ApplyCheckpointRule();
+    void CreateStroke();
     void ReadRoot(tinyxml2::XMLElement* root);
     void ReadKid(tinyxml2::XMLElement* root);
     void ReadEnemies(tinyxml2::XMLElement* root);
