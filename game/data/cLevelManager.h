@@ -67,8 +67,6 @@ public:
     std::function<int()> current_state = [] { return 0; };
     std::function<void(int)> request_state = [](int) {};
     std::function<void(unsigned)> publish_candy = [](unsigned) {};
-    // The size of the binary floor tiles, from the tile catalogue.
-    std::function<float()> tile_size = [] { return 1.0f; };
 
     std::uint32_t loaded_number = 65535;
     std::string level_name;

@@ -136,6 +136,7 @@ TEST_F(LevelManagerTest, ObjectsAreCreatedPlacedAndListedInLoaderOrder) {
     Provide<Types::DUMB_ENEMY>();
     Provide<Types::BOMB_ENEMY>();
     Provide<Types::COLLECTABLE>();
+    Provide<Types::STROKE>();
     WriteLevel("Test",
                "<Collectable posX=\"9\" posY=\"0\" posZ=\"0\"/>\n"
                "<BasicEnemy posX=\"3\" posY=\"0\" posZ=\"4\" scaleX=\"2\" rotation=\"90\"/>\n"
@@ -147,6 +148,8 @@ TEST_F(LevelManagerTest, ObjectsAreCreatedPlacedAndListedInLoaderOrder) {
     cLevelManager& levels = cLevelManager::Instance();
     ASSERT_EQ(levels.level_entities.size(), 4u);
     EXPECT_EQ(levels.level_entities[0], levels.kid);
+    ASSERT_NE(levels.stroke, nullptr);
+    EXPECT_EQ(AsEntity(levels.stroke)->name, "Stroke");
     EXPECT_EQ(levels.level_entities[1]->GetType(), Types::BOMB_ENEMY);
     EXPECT_EQ(levels.level_entities[2]->GetType(), Types::DUMB_ENEMY);
     EXPECT_EQ(levels.level_entities[3]->GetType(), Types::COLLECTABLE);
@@ -233,6 +236,7 @@ TEST_F(LevelManagerTest, KindsWithoutAClassAreSkippedWithOneLineEach) {
     ASSERT_TRUE(Load("Test"));
     cLevelManager& levels = cLevelManager::Instance();
     EXPECT_EQ(levels.kid, nullptr);
+    EXPECT_EQ(levels.stroke, nullptr);
     EXPECT_TRUE(levels.level_entities.empty());
     EXPECT_EQ(levels.tile_layer, nullptr);
     EXPECT_EQ(levels.tile_cells.Text(), "101001");
@@ -247,6 +251,7 @@ TEST_F(LevelManagerTest, KindsWithoutAClassAreSkippedWithOneLineEach) {
         {"Error: Level: NormalWall skipped: no entity class for type 37", 2},
         {"Error: Level: Door skipped: no entity class for type 39", 1},
         {"Error: Level: BinaryMapLayer skipped", 1},
+        {"Error: Level: no stroke: no entity class for type 8", 1},
         {"Unknown", 0},
         {"GenericFactoryManager", 0},
     };
