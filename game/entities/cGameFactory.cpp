@@ -2,6 +2,7 @@
 
 #include "engine/core/cLog.h"
 #include "engine/render/scene/cLightEntity.h"
+#include "game/entities/cGroundPlane.h"
 
 namespace Game {
 
@@ -12,7 +13,9 @@ bool cGameFactory::Register() {
     }
     SetTypeCount(kEntityTypeCount);
     // Each entity class adds its RegisterType<class>(identifier) here when it is written.
-    return RegisterType<Engine::cLightEntity>(EntityTypeId::FromValue(Engine::ENGINE_ENT_TYPES::LIGHT_ENTITY));
+    bool ok = RegisterType<Engine::cLightEntity>(EntityTypeId::FromValue(Engine::ENGINE_ENT_TYPES::LIGHT_ENTITY));
+    ok = RegisterType<cGroundPlane>(GAME_ENT_TYPES::GROUND_PLANE) && ok;
+    return ok;
 }
 
 void cGameFactory::Shutdown() {

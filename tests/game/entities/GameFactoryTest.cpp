@@ -11,6 +11,7 @@
 #include "engine/entity/cSceneManager.h"
 #include "engine/render/scene/cLightEntity.h"
 #include "game/entities/cGameFactory.h"
+#include "game/entities/cGroundPlane.h"
 #include "game/entities/eGameEntityTypes.h"
 #include "tests/support/TempDir.h"
 
@@ -74,9 +75,13 @@ TEST_F(GameFactoryTest, RegisterMakesSixtyOneSlotsOfTheClassesThatExist) {
     cGameFactory& factory = cGameFactory::Instance();
     EXPECT_TRUE(factory.IsRegistered());
     ASSERT_EQ(factory.TypeCount(), 61u);
-    // The light entity is the one class written so far; every other slot is empty.
+    // The classes written so far have their slots; every other slot is empty.
     EXPECT_NE(factory.GetTypedFactory<Engine::cLightEntity>(EntityTypeId::FromValue(1)), nullptr);
-    for (std::int32_t id = 2; id < 61; ++id) EXPECT_EQ(factory.GetFactory(EntityTypeId::FromValue(id)), nullptr) << id;
+    EXPECT_NE(factory.GetTypedFactory<Game::cGroundPlane>(Types::GROUND_PLANE), nullptr);
+    for (std::int32_t id = 2; id < 61; ++id) {
+        if (id == Types::GROUND_PLANE) continue;
+        EXPECT_EQ(factory.GetFactory(EntityTypeId::FromValue(id)), nullptr) << id;
+    }
 }
 
 TEST_F(GameFactoryTest, SecondRegisterIsRefusedAndKeepsLivePools) {
