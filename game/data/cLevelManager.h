@@ -29,7 +29,7 @@
 #include "engine/core/Singleton.h"
 #include "engine/core/Vector3.h"
 #include "game/data/cCheckpointRecord.h"
-#include "game/data/cTileLayerCells.h"
+#include "game/entities/cTileLayerCells.h"
 #include "game/entities/eGameEntityTypes.h"
 
 namespace tinyxml2 {

@@ -14,7 +14,7 @@
 
 #include "engine/core/Vector3.h"
 #include "engine/core/cXmlFile.h"
-#include "game/data/cTileLayerCells.h"
+#include "game/entities/cTileLayerCells.h"
 
 namespace Engine {
 class cEntity;

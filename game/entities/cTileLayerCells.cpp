@@ -1,4 +1,4 @@
-#include "game/data/cTileLayerCells.h"
+#include "game/entities/cTileLayerCells.h"
 
 #include "engine/core/cLog.h"
 

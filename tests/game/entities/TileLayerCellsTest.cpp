@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/core/cLog.h"
-#include "game/data/cTileLayerCells.h"
+#include "game/entities/cTileLayerCells.h"
 #include "tests/support/TempDir.h"
 
 namespace {
