@@ -22,7 +22,10 @@
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
+#include "game/data/GameDataLoader.h"
 #include "game/data/cGameData.h"
+#include "game/data/cLevelManager.h"
+#include "game/data/cLevelStats.h"
 #include "game/entities/cEnvironmentEffects.h"
 #include "game/entities/cGameFactory.h"
 #include "game/entities/cGlobalEffects.h"
@@ -118,7 +121,19 @@ void cApplication::StartGame(GameStateId initial_state) {
     cGameStateManager& manager = cGameStateManager::Instance();
     manager.SetStateFactory(state_factory);
     manager.SetInitialState(initial_state);
+    ConnectLevelManager(manager);
+    // Each step logs its own failure; the game runs with whatever did load.
+    LoadGameData(cGameData::Instance().enable_tessary);
     cGameFactory::Instance().Register();
+}
+
+// The level manager asks which state is loading a level, may end the game,
+// and hands the level's candy count to the results.
+void cApplication::ConnectLevelManager(cGameStateManager& manager) {
+    cLevelManager& levels = cLevelManager::Instance();
+    levels.current_state = [&manager] { return static_cast<int>(manager.current_id); };
+    levels.request_state = [&manager](int id) { manager.next_id = static_cast<GameStateId>(id); };
+    levels.publish_candy = [](unsigned total) { cLevelStats::Instance().SetCandyTotal(static_cast<std::int32_t>(total)); };
 }
 
 void cApplication::Run() {

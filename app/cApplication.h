@@ -43,6 +43,7 @@ private:
     Engine::EngineConfig StoreEngineConfig();
     bool StartRenderer();
     void StartGame(GameStateId initial_state);
+    void ConnectLevelManager(cGameStateManager& manager);
     void InputStep(float dt, unsigned frame);
     void ShutDownGame();
     void DestroyEffects();

@@ -1,9 +1,13 @@
 #include "app/cDeveloperKeys.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "app/cGameStateManager.h"
 #include "engine/platform/VirtualKeys.h"
 #include "engine/platform/cKeyboardState.h"
 #include "engine/platform/cWindow.h"
+#include "game/data/cLevelManager.h"
 
 namespace Game {
 
@@ -18,8 +22,15 @@ void cDeveloperKeys::Process(const Engine::cKeyboardState& keyboard, cGameStateM
         manager.next_id = StateSceneEditor;
     }
     if (ctrl && pressed('R')) manager.next_id = StateRestart;
-    if (pressed(Engine::kVK_F5)) manager.next_id = StateRestart;
-    if (pressed(Engine::kVK_F6)) manager.next_id = StateRestart;
+    if (pressed(Engine::kVK_F5)) {
+        ++cLevelManager::Instance().current_number;
+        manager.next_id = StateRestart;
+    }
+    if (pressed(Engine::kVK_F6)) {
+        std::int32_t& level = cLevelManager::Instance().current_number;
+        level = std::max(0, level - 1);
+        manager.next_id = StateRestart;
+    }
     if (pressed(Engine::kVK_F7)) manager.next_id = StateModelViewer;
 }
 

@@ -7,7 +7,8 @@
 // request wins:
 //   Ctrl+F1  gameplay            Ctrl+F3  sandbox 3
 //   Ctrl+F4  scene editor, with the system cursor shown
-//   Ctrl+R   restart             F5 / F6  restart (next / previous level)
+//   Ctrl+R   restart             F5 / F6  restart at the next / previous level
+//                                         (the level number never goes below 0)
 //   F7       model viewer
 
 namespace Engine {

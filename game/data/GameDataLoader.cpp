@@ -27,8 +27,8 @@ bool LoadPlayerData(const std::string& game_directory, const std::string& player
     return stats && results && achievements;
 }
 
-bool LoadGameData() {
-    const bool resources = LoadResourceCatalogues();
+bool LoadGameData(bool skip_shadow_shaders) {
+    const bool resources = LoadResourceCatalogues(kResourceDirectory, !skip_shadow_shaders);
     const bool sounds = LoadSoundCatalogue();
     const bool player = LoadPlayerData(kGameDirectory, cPlayerFile::DefaultPlayerFolder());
     return resources && sounds && player;

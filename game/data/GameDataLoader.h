@@ -18,7 +18,9 @@ inline const std::string kGameDirectory = "./GameData/XML_Game/";
 // shipped copies in game_directory); false when any of the three could not be read.
 bool LoadPlayerData(const std::string& game_directory, const std::string& player_folder);
 
-// The whole start-up load; false when any step failed.
-bool LoadGameData();
+// The whole start-up load; false when any step failed. skip_shadow_shaders
+// (the "EnableTessary" setting) keeps the shadow materials' programs as the
+// material catalogue built them instead of building them again.
+bool LoadGameData(bool skip_shadow_shaders);
 
 }  // namespace Game

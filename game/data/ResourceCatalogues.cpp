@@ -31,7 +31,7 @@ void HandShadowMaterialToScene(Engine::cMaterialManager& materials) {
 
 }  // namespace
 
-bool LoadResourceCatalogues(const std::string& directory) {
+bool LoadResourceCatalogues(const std::string& directory, bool build_shadow_programs) {
     Engine::cResourceSystem& resources = Engine::cResourceSystem::Instance();
     Engine::iTextureManager* textures = resources.TextureManager();
     Engine::cMaterialManager* materials = resources.MaterialManager();
@@ -45,10 +45,10 @@ bool LoadResourceCatalogues(const std::string& directory) {
     bool ok = textures->LoadTextureCatalogue(directory, "TextureData.xml");
     ok = Engine::LoadMaterialCatalogue(directory, "MaterialData.xml", *materials, resources.ShaderManager()) && ok;
     ok = meshes->LoadMeshCatalogue(directory, "MeshData.xml") && ok;
-    ok = LoadModelTables(directory) && ok;
-    if (resources.ShaderManager() != nullptr) {
+    if (build_shadow_programs && resources.ShaderManager() != nullptr) {
         ok = Engine::CreateShadowMaterials(*materials, *resources.ShaderManager()) && ok;
     }
+    ok = LoadModelTables(directory) && ok;
     HandShadowMaterialToScene(*materials);
     return ok;
 }

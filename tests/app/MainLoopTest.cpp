@@ -15,6 +15,7 @@
 #include "engine/platform/VirtualKeys.h"
 #include "engine/platform/cKeyboardState.h"
 #include "engine/platform/cWindow.h"
+#include "game/data/cLevelManager.h"
 
 namespace Game {
 namespace {
@@ -350,6 +351,39 @@ TEST_F(MainLoopTest, AHeldKeyActsOnlyInTheFrameItIsPressed) {
     RunFrom(StateMainMenu, WithDeveloperKeys());
     EXPECT_EQ(entered.size(), 1u);
 }
+
+// F5 and F6 move the level number before the restart reloads the level.
+struct LevelKeyCase {
+    const char* name;
+    int key;
+    std::int32_t before;
+    std::int32_t after;
+};
+
+class LevelKeysTest : public MainLoopTest, public ::testing::WithParamInterface<LevelKeyCase> {};
+
+TEST_P(LevelKeysTest, ChangeTheLevelNumber) {
+    cLevelManager::Instance().current_number = GetParam().before;
+    std::vector<std::int32_t> entered_with;
+    scripts[StatePrototype1].on_enter = [&entered_with] {
+        entered_with.push_back(cLevelManager::Instance().current_number);
+    };
+    scripts[StatePrototype1].on_update = [this, &entered_with](float, int) {
+        if (entered_with.size() == 2) manager.next_id = StateQuit;
+    };
+    on_frame = [](unsigned frame) {
+        if (frame == 2) Engine::cKeyboardState::Instance().KeyDown(GetParam().key);
+    };
+    RunFrom(StatePrototype1, WithDeveloperKeys());
+    EXPECT_EQ(entered_with, (std::vector<std::int32_t>{GetParam().before, GetParam().after}));
+    cLevelManager::Destroy();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LevelKeysTest,
+                         ::testing::Values(LevelKeyCase{"F5Next", Engine::kVK_F5, 0, 1},
+                                           LevelKeyCase{"F6Previous", Engine::kVK_F6, 3, 2},
+                                           LevelKeyCase{"F6StaysAtZero", Engine::kVK_F6, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace Game
