@@ -133,7 +133,9 @@ void cApplication::ConnectLevelManager(cGameStateManager& manager) {
     cLevelManager& levels = cLevelManager::Instance();
     levels.current_state = [&manager] { return static_cast<int>(manager.current_id); };
     levels.request_state = [&manager](int id) { manager.next_id = static_cast<GameStateId>(id); };
-    levels.publish_candy = [](unsigned total) { cLevelStats::Instance().SetCandyTotal(static_cast<std::int32_t>(total)); };
+    levels.publish_candy = [](unsigned total) {
+        cLevelStats::Instance().SetCandyTotal(static_cast<std::int32_t>(total));
+    };
 }
 
 void cApplication::Run() {
