@@ -133,7 +133,8 @@ bool cLevelManager::Load(const std::string& name, const std::string& directory) 
     // Menu and results backdrops are loaded by name; only the game's own run
     // of numbered levels ends when a file is missing.
     const bool numbered = !editor_play_test && name.empty();
-    const bool playable = editor_play_test || name.empty();
+    // The scene editor opens levels still being built, kid or not.
+    const bool playable = (editor_play_test || name.empty()) && current_state() != STATE_SCENE_EDITOR;
     const std::string path = LevelPath(name, directory);
     Engine::cXmlFile file(path);
     tinyxml2::XMLElement* root = file.IsOpen() ? file.Document().FirstChildElement() : nullptr;

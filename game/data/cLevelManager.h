@@ -23,7 +23,8 @@
 //
 // Only a failed numbered load ends the game (that is how the game ends after
 // its last level). A missing named level or play-test level, or a playable
-// level without a kid, fails softly: logged, false, nothing else changed.
+// level without a kid (outside the scene editor), fails softly: logged,
+// false, no other change.
 
 #include <cstddef>
 #include <cstdint>
@@ -87,7 +88,8 @@ public:
     // the file cannot be read: a numbered level then ends the game (the level
     // number goes back to 0, the checkpoint record is cleared and the end
     // state is requested); a named or play-test level only logs. False with a
-    // log line, too, for a numbered or play-test level that has no kid.
+    // log line, too, for a numbered or play-test level that has no kid, except
+    // in the scene editor, where a level may still be waiting for its kid.
     bool Load(const std::string& name, const std::string& directory);
 
     // The file Load reads for these arguments and the current fields.

@@ -59,7 +59,9 @@ std::string Decimal(float value) {
     return text;
 }
 
-void SetNumber(tinyxml2::XMLElement* e, const char* name, float value) { e->SetAttribute(name, Decimal(value).c_str()); }
+void SetNumber(tinyxml2::XMLElement* e, const char* name, float value) {
+    e->SetAttribute(name, Decimal(value).c_str());
+}
 
 void SetPosition(tinyxml2::XMLElement* e, const Engine::Vector3& point) {
     SetNumber(e, "posX", point.x);
@@ -131,8 +133,9 @@ tinyxml2::XMLElement* cLevelWriter::AddObject(const Engine::cEntity& entity, con
 
 tinyxml2::XMLElement* cLevelWriter::AddSpawn(tinyxml2::XMLElement* spawner_element, const Engine::cEntity& spawn,
                                              const LevelObjectValues& values) {
-    const std::string spawner = spawner_element->Name();
-    const bool outer_spawner = spawner == "SpawnEnemy" && spawner_element->Parent() == file.Document().FirstChildElement();
+    const std::string spawner = spawner_element != nullptr ? spawner_element->Name() : "missing";
+    const bool outer_spawner =
+        spawner == "SpawnEnemy" && spawner_element->Parent() == file.Document().FirstChildElement();
     const bool readable = (spawner == "SpawnEnemy" || spawner == "TimeSpawnEnemy") &&
                           (InEnemyGroup(spawn.GetType()) || (outer_spawner && spawn.GetType() == Types::SPAWN_ENEMY));
     if (!readable) {

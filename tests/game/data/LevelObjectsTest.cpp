@@ -117,7 +117,8 @@ TEST_F(LevelObjectsTest, EachKindReceivesTheValuesOfItsElement) {
                "<WinPoint rotation=\"90\"><CinematicTarget distance=\"8\"/></WinPoint>\n"
                "<RainTriggerOn Intensity=\"0.8\"/>\n<FogTriggerOn/>\n"
                "<Key posX=\"7\"/>\n<Key posX=\"8\"/>\n"
-               "<Decoration id=\"Tree\" scaleY=\"3\" rotation=\"10\"/>\n<Billboard BillboardID=\"Moon\" scaleX=\"4\"/>\n"
+               "<Decoration id=\"Tree\" scaleY=\"3\" rotation=\"10\"/>\n"
+               "<Billboard BillboardID=\"Moon\" scaleX=\"4\"/>\n"
                "<BinaryMapLayer width=\"3\" height=\"2\" minX=\"-3\" minZ=\"-2\">101001</BinaryMapLayer>\n");
     cRecorder<Types::STROKE> camera;  // any entity stands for the gameplay camera
     cLevelManager& levels = cLevelManager::Instance();
@@ -333,7 +334,8 @@ TEST_F(LevelObjectsTest, RefusedObjectsGoBackToTheFactory) {
     ProvideSpawner<Types::SPAWN_ENEMY>();
     Provide<Types::DECORATION>();
     Provide<Types::DUMB_ENEMY>();
-    auto* decoration_factory = cGameFactory::Instance().GetTypedFactory<cRecorder<Types::DECORATION>>(Types::DECORATION);
+    auto* decoration_factory =
+        cGameFactory::Instance().GetTypedFactory<cRecorder<Types::DECORATION>>(Types::DECORATION);
     ASSERT_NE(decoration_factory, nullptr);
     const std::size_t free_before = decoration_factory->GetPool().FreeList().Size();
     WriteLevel("Refusals", "<Decoration id=\"Missing\"/>\n<Decoration id=\"Tree\"/>\n<Decoration id=\"Missing\"/>\n");
@@ -399,17 +401,19 @@ TEST_F(LevelObjectsTest, LoadsThatFailSay) {
         std::string name;
         std::int32_t number;
         std::string play_test;  // the editor's level, or empty
+        int state;
         bool loads;
         bool ends_game;
         std::string log;
     };
     const Case cases[] = {
-        {"", 2, "", false, false, "Error: Level: " + dir.File("levels/") + "Level2.xml has no Kid"},
-        {"", 2, "NoKidEdit", false, false, "NoKidEdit.xml has no Kid"},
-        {"MenuLevel", 2, "", true, false, ""},
-        {"WinLevel", 2, "", false, false, "WinLevel.xml; nothing loaded"},
-        {"", 2, "Gone", false, false, "Gone.xml; nothing loaded"},
-        {"", 7, "", false, true, "Level7.xml; the game ends"},
+        {"", 2, "", 14, false, false, "Error: Level: " + dir.File("levels/") + "Level2.xml has no Kid"},
+        {"", 2, "NoKidEdit", 14, false, false, "NoKidEdit.xml has no Kid"},
+        {"", 2, "", cLevelManager::STATE_SCENE_EDITOR, true, false, ""},
+        {"MenuLevel", 2, "", 14, true, false, ""},
+        {"WinLevel", 2, "", 14, false, false, "WinLevel.xml; nothing loaded"},
+        {"", 2, "Gone", 14, false, false, "Gone.xml; nothing loaded"},
+        {"", 7, "", 14, false, true, "Level7.xml; the game ends"},
     };
     cLevelManager& levels = cLevelManager::Instance();
     for (const Case& c : cases) {
@@ -419,7 +423,7 @@ TEST_F(LevelObjectsTest, LoadsThatFailSay) {
         levels.checkpoint.reached = true;
         levels.editor_play_test = !c.play_test.empty();
         levels.editor_name = c.play_test;
-        state = 14;
+        state = c.state;
         EXPECT_EQ(Load(c.name), c.loads) << c.name << c.play_test;
         EXPECT_EQ(requested.empty(), !c.ends_game) << c.name << c.play_test;
         EXPECT_EQ(levels.current_number, c.ends_game ? 0 : c.number);
@@ -454,7 +458,8 @@ TEST_F(LevelObjectsTest, TileLayersOfAbsurdSizeAreRefused) {
         {"2048", "4096", false}, {"0", "4", false},    {"-3", "2", false},   {"2147483647", "2", false},
     };
     for (const Case& c : cases) {
-        WriteLevel("Tiles", "<BinaryMapLayer width=\"" + c.width + "\" height=\"" + c.height + "\">101</BinaryMapLayer>\n");
+        WriteLevel("Tiles",
+                   "<BinaryMapLayer width=\"" + c.width + "\" height=\"" + c.height + "\">101</BinaryMapLayer>\n");
         ASSERT_TRUE(Load("Tiles"));
         EXPECT_EQ(cLevelManager::Instance().tile_layer != nullptr, c.made) << c.width << " x " << c.height;
         cGameFactory::Instance().ReleaseAll();

@@ -163,6 +163,7 @@ TEST_F(LevelWriterTest, ExtrasAndSpawnsReadBackTheSame) {
     ASSERT_NE(writer.AddSpawn(inner_element, basic), nullptr);
     EXPECT_EQ(writer.AddSpawn(inner_element, inner), nullptr);  // the loader reads one level of nesting
     EXPECT_EQ(writer.AddSpawn(spawner_element, tree), nullptr);
+    EXPECT_EQ(writer.AddSpawn(nullptr, basic), nullptr);
     tinyxml2::XMLElement* timed_element = writer.AddObject(timed, waves);
     ASSERT_NE(timed_element, nullptr);
     ASSERT_NE(writer.AddSpawn(timed_element, basic), nullptr);
