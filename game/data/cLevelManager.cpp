@@ -282,7 +282,9 @@ void cLevelManager::ReadTimeSpawnEnemy(tinyxml2::XMLElement* element) {
     Entity* spawner = MakeLevelEntity(element, Types::TIME_SPAWN_ENEMY, values, reach);
     if (spawner == nullptr) return;
     spawners.push_back(spawner);
-    const std::uint32_t passes = current_state() == STATE_SCENE_EDITOR ? 1 : values.no_of_waves;
+    // A spawner that takes no spawns is told so once, not once per wave.
+    const bool one_pass = current_state() == STATE_SCENE_EDITOR || dynamic_cast<iLevelSpawner*>(spawner) == nullptr;
+    const std::uint32_t passes = one_pass ? 1 : values.no_of_waves;
     for (std::uint32_t wave = 0; wave < passes; ++wave) ReadSpawns(element, spawner, false);
     if (auto* entity = dynamic_cast<Engine::cEntity*>(spawner)) entity->SetPosition(values.position);
 }

@@ -322,12 +322,17 @@ TEST_F(LevelObjectsTest, SpawnEnemyHandsOverItsEnemiesAndOneNestedSpawner) {
 
 TEST_F(LevelObjectsTest, ChildrenOfASpawnerThatTakesNoSpawnsAreSkipped) {
     Provide<Types::SPAWN_ENEMY>();
+    Provide<Types::TIME_SPAWN_ENEMY>();
     Provide<Types::DUMB_ENEMY>();
-    WriteLevel("Plain", "<SpawnEnemy><BasicEnemy/><BasicEnemy/></SpawnEnemy>\n<SpawnEnemy/>\n");
+    WriteLevel("Plain",
+               "<SpawnEnemy><BasicEnemy/><BasicEnemy/></SpawnEnemy>\n<SpawnEnemy/>\n"
+               "<TimeSpawnEnemy NoOfWaves=\"3\"><BasicEnemy/></TimeSpawnEnemy>\n");
     ASSERT_TRUE(Load("Plain"));
-    EXPECT_EQ(cLevelManager::Instance().spawners.size(), 2u);
+    EXPECT_EQ(cLevelManager::Instance().spawners.size(), 3u);
     EXPECT_TRUE(Listed(Types::DUMB_ENEMY).empty());
-    EXPECT_EQ(Count(LogText(), "Error: Level: the class of SpawnEnemy takes no spawns"), 1u);
+    const std::string log = LogText();
+    EXPECT_EQ(Count(log, "Error: Level: the class of SpawnEnemy takes no spawns"), 1u);
+    EXPECT_EQ(Count(log, "Error: Level: the class of TimeSpawnEnemy takes no spawns"), 1u);
 }
 
 TEST_F(LevelObjectsTest, RefusedObjectsGoBackToTheFactory) {
