@@ -233,6 +233,7 @@ void cLevelManager::ReadKid(tinyxml2::XMLElement* root) {
     if (checkpoint.reached) {
         values.position = checkpoint.position;
         values.checkpoint_id = checkpoint.checkpoint_id;
+        values.key_count = checkpoint.key_count;
     }
     ForEachChild(element, "waypoint", [&](tinyxml2::XMLElement* point) {
         values.waypoints.push_back(ReadVector(point, "posX", "posY", "posZ"));

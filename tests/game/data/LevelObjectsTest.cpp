@@ -135,6 +135,7 @@ TEST_F(LevelObjectsTest, EachKindReceivesTheValuesOfItsElement) {
     EXPECT_FLOAT_EQ(kid.scale.x, 2.0f);
     EXPECT_FLOAT_EQ(kid.rotation_degrees, 0.0f);  // the kid takes no rotation
     EXPECT_EQ(kid.checkpoint_id, -1);
+    EXPECT_EQ(kid.key_count, 0);
     EXPECT_EQ(kid.game_state, 14);
     ASSERT_EQ(kid.waypoints.size(), 2u);
     EXPECT_FLOAT_EQ(kid.waypoints[1].x, 1.0f);
@@ -199,11 +200,13 @@ TEST_F(LevelObjectsTest, KidRestartsAtTheCheckpointWithItsId) {
     levels.checkpoint.reached = true;
     levels.checkpoint.position = {4.0f, 0.5f, -2.0f};
     levels.checkpoint.checkpoint_id = 3;
+    levels.checkpoint.key_count = 2;
     state = 14;
     ASSERT_TRUE(Load(""));
     auto* kid = Recorded<Types::KID>(levels.kid);
     ASSERT_NE(kid, nullptr);
     EXPECT_EQ(kid->values.checkpoint_id, 3);
+    EXPECT_EQ(kid->values.key_count, 2);
     EXPECT_FLOAT_EQ(kid->values.position.x, 4.0f);
     EXPECT_FLOAT_EQ(kid->placed_at_set_up.z, -2.0f);
     ASSERT_EQ(kid->values.waypoints.size(), 1u);
