@@ -8,6 +8,7 @@
 // same kind in the level file.
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "engine/core/Vector3.h"
@@ -15,18 +16,30 @@
 namespace Game {
 
 struct cCheckpointRecord {
-    bool has_checkpoint = false;
+    // The keys the kid held at its last key pick-up.
+    std::int32_t key_count = 0;
+    // A checkpoint has been touched since the record was last cleared.
+    bool reached = false;
     Engine::Vector3 position;
+    // The checkpoint touched last (-1: none), handed to the kid that restarts there.
     int checkpoint_id = -1;
-    std::vector<unsigned> opened_doors;
-    std::vector<unsigned> taken_keys;
-    std::vector<unsigned> collected_candy;
+    std::vector<std::uint32_t> collected_candy;
+    std::vector<std::uint32_t> opened_doors;
+    std::vector<std::uint32_t> collected_keys;
 
-    // Forgets everything: no checkpoint, no item used.
-    void Clear() { *this = cCheckpointRecord{}; }
+    // Forgets the checkpoint and every item used; the position is left as it
+    // was, since nothing reads it until a checkpoint is reached again.
+    void Clear() {
+        key_count = 0;
+        reached = false;
+        checkpoint_id = -1;
+        collected_candy.clear();
+        opened_doors.clear();
+        collected_keys.clear();
+    }
 
     // Whether ordinal is listed in one of the lists above.
-    static bool Holds(const std::vector<unsigned>& list, unsigned ordinal) {
+    static bool Holds(const std::vector<std::uint32_t>& list, std::uint32_t ordinal) {
         return std::find(list.begin(), list.end(), ordinal) != list.end();
     }
 };

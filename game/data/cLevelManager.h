@@ -11,15 +11,22 @@
 // used, while loading from the menu, the results screen or another level
 // starts the record afresh.
 //
-// Entity classes are still being written. An element whose type has no class
-// in the factory is skipped with one log line; an element whose class exists
-// is taken from the factory, named, placed and appended to the lists, and its
-// class's own set-up (kid and stroke pointers, ordinals, spawner hand-over,
-// cinematic targets) is wired in when that class arrives. The game state, the
-// end-state request and the results screen are reached through the hooks
-// below, which start-up sets.
+// Each object is taken from the game factory, named and placed with the
+// transform values its kind uses; when its class has a set-up of its own
+// (iLevelObject) it then gets every value its element holds (catalogue id,
+// kid and stroke, ordinal, waypoints, cinematic target, trigger values, tile
+// cells). A class that refuses its values is logged and given back to the
+// factory. A spawner (iLevelSpawner) receives its nested enemies inactive.
+// An element whose type has no class in the factory is skipped with one log
+// line. The game state, the end-state request, the results screen and the
+// decoration batching are reached through the hooks below, which start-up sets.
+//
+// Only a failed numbered load ends the game (that is how the game ends after
+// its last level). A missing named level or play-test level, or a playable
+// level without a kid (outside the scene editor), fails softly: logged,
+// false, no other change.
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,6 +36,7 @@
 #include "engine/core/Singleton.h"
 #include "engine/core/Vector3.h"
 #include "game/data/cCheckpointRecord.h"
+#include "game/entities/LevelObjectValues.h"
 #include "game/entities/cTileLayerCells.h"
 #include "game/entities/eGameEntityTypes.h"
 
@@ -55,9 +63,33 @@ public:
     using Entity = Engine::iBaseEntity;
     using NamedEntity = std::pair<std::string, Entity*>;
 
-    // Reads the level file (see LevelPath) and creates its objects; false when
-    // the file cannot be read, which ends the game: the level number goes back
-    // to 0, the checkpoint record is cleared and the end state is requested.
+    // Which transform values of an element reach its object.
+    struct Reach {
+        bool position;
+        bool scale;
+        bool rotation;
+    };
+    // One kind of element read the plain way; extras is a set of the Extra bits.
+    struct ElementKind {
+        const char* name;
+        EntityTypeId type;
+        Reach reach;
+        unsigned extras;
+    };
+    enum Extra : unsigned { KID_AND_STROKE = 1, CINEMATIC = 2, INTENSITY = 4, GAME_CAMERA = 8 };
+
+    // Limits on what a level file may ask for, so that a damaged file cannot
+    // make the loader allocate without end.
+    static constexpr int MAX_TILE_LAYER_SIDE = 4096;
+    static constexpr long long MAX_TILE_LAYER_CELLS = 1 << 22;
+    static constexpr std::uint32_t MAX_WAVES = 100;
+
+    // Reads the level file (see LevelPath) and creates its objects. False when
+    // the file cannot be read: a numbered level then ends the game (the level
+    // number goes back to 0, the checkpoint record is cleared and the end
+    // state is requested); a named or play-test level only logs. False with a
+    // log line, too, for a numbered or play-test level that has no kid, except
+    // in the scene editor, where a level may still be waiting for its kid.
     bool Load(const std::string& name, const std::string& directory);
 
     // The file Load reads for these arguments and the current fields.
@@ -67,6 +99,8 @@ public:
     std::function<int()> current_state = [] { return 0; };
     std::function<void(int)> request_state = [](int) {};
     std::function<void(unsigned)> publish_candy = [](unsigned) {};
+    // Groups the decorations just read into render batches; not called in the scene editor.
+    std::function<void()> bake_decorations = [] {};
 
     std::uint32_t loaded_number = 65535;
     std::string level_name;
@@ -90,34 +124,48 @@ public:
     Entity* tile_layer = nullptr;
     // The cells of the last tile layer read.
     cTileLayerCells tile_cells;
-    // The ambient colour (red, green, blue, alpha) of the last level read.
-    std::array<float, 4> ambient{1.0f, 1.0f, 1.0f, 1.0f};
     cCheckpointRecord checkpoint;
 
 private:
     cLevelManager() = default;
 
+    // Logs the failure and applies what it means for this kind of load; false.
+    bool Fail(const std::string& why, bool numbered);
+    void ClearLists();
     void ApplyCheckpointRule();
     void CreateStroke();
+    void SetUpStroke();
     void ReadRoot(tinyxml2::XMLElement* root);
     void ReadKid(tinyxml2::XMLElement* root);
-    void ReadEnemies(tinyxml2::XMLElement* root);
+    void ReadKinds(tinyxml2::XMLElement* root, const ElementKind* kinds, std::size_t count);
     void ReadSpawners(tinyxml2::XMLElement* root);
+    void ReadSpawnEnemy(tinyxml2::XMLElement* element);
+    void ReadTimeSpawnEnemy(tinyxml2::XMLElement* element);
+    // Creates the enemy-group children of element inactive and hands them to
+    // spawner; with nested, "SpawnEnemy" children become inner spawners.
+    void ReadSpawns(tinyxml2::XMLElement* element, Entity* spawner, bool nested);
     void ReadAmbientLight(tinyxml2::XMLElement* root);
     void ReadDecorations(tinyxml2::XMLElement* root);
     void ReadBillboards(tinyxml2::XMLElement* root);
     void ReadItems(tinyxml2::XMLElement* root);
     void ReadOrdered(tinyxml2::XMLElement* root, const char* element_name, EntityTypeId type,
-                     const std::vector<unsigned>& used);
+                     const std::vector<std::uint32_t>& used);
     void ReadTileLayers(tinyxml2::XMLElement* root);
 
-    // Takes an object of type for element from the factory and places it with
-    // the transform values the kind uses; null (logged) when the type has no class.
-    Entity* Place(tinyxml2::XMLElement* element, EntityTypeId type, const std::string& entity_name,
-                  bool use_scale, bool use_rotation);
-    // Place, then appends the object to level_entities.
-    Entity* PlaceLevelEntity(tinyxml2::XMLElement* element, EntityTypeId type, bool use_scale,
-                             bool use_rotation);
+    // The values of element for an object named entity_name: the transform
+    // values that reach it (the others at their defaults) and the game state.
+    LevelObjectValues ValuesOf(tinyxml2::XMLElement* element, const std::string& entity_name, Reach reach) const;
+    // Adds the extras a kind receives to values.
+    void AddExtras(tinyxml2::XMLElement* element, unsigned extras, LevelObjectValues& values) const;
+    // Takes an object of type from the factory, names and places it from
+    // values and runs its own set-up; null (logged) when the type has no class
+    // or the class refuses the values (the object then goes back to the factory).
+    Entity* Make(tinyxml2::XMLElement* element, EntityTypeId type, const LevelObjectValues& values, Reach reach);
+    // Make, then appends the object to level_entities.
+    Entity* MakeLevelEntity(tinyxml2::XMLElement* element, EntityTypeId type, const LevelObjectValues& values,
+                            Reach reach);
+    // Make for a kind of the table, named after its element, with its extras.
+    Entity* MakeKind(tinyxml2::XMLElement* element, const ElementKind& kind);
 };
 
 }  // namespace Game

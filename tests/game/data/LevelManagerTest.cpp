@@ -92,11 +92,11 @@ TEST_F(LevelManagerTest, PathPrefersPlayTestThenNameThenNumber) {
 TEST_F(LevelManagerTest, MissingFileEndsTheGameAndRestartsTheNumbering) {
     cLevelManager& levels = cLevelManager::Instance();
     levels.current_number = 7;
-    levels.checkpoint.has_checkpoint = true;
+    levels.checkpoint.reached = true;
     levels.checkpoint.collected_candy = {0};
     EXPECT_FALSE(levels.Load("", dir.File("levels/")));
     EXPECT_EQ(levels.current_number, 0);
-    EXPECT_FALSE(levels.checkpoint.has_checkpoint);
+    EXPECT_FALSE(levels.checkpoint.reached);
     EXPECT_TRUE(levels.checkpoint.collected_candy.empty());
     EXPECT_EQ(requested, std::vector<int>{cLevelManager::STATE_END});
     EXPECT_TRUE(published.empty());
@@ -105,7 +105,7 @@ TEST_F(LevelManagerTest, MissingFileEndsTheGameAndRestartsTheNumbering) {
 }
 
 TEST_F(LevelManagerTest, CheckpointRecordSurvivesOnlyARestartOfTheSameLevel) {
-    WriteLevel("Level2", "");
+    WriteLevel("Level2", "<Kid/>\n");
     struct Case {
         std::uint32_t loaded;
         int state;
@@ -122,10 +122,10 @@ TEST_F(LevelManagerTest, CheckpointRecordSurvivesOnlyARestartOfTheSameLevel) {
     for (const Case& c : cases) {
         levels.current_number = 2;
         levels.loaded_number = c.loaded;
-        levels.checkpoint.has_checkpoint = true;
+        levels.checkpoint.reached = true;
         state = c.state;
         ASSERT_TRUE(Load(""));
-        EXPECT_EQ(levels.checkpoint.has_checkpoint, c.kept) << c.loaded << " " << c.state;
+        EXPECT_EQ(levels.checkpoint.reached, c.kept) << c.loaded << " " << c.state;
         EXPECT_EQ(levels.loaded_number, c.kept ? c.loaded : 2u);
         EXPECT_EQ(levels.level_name, "Level2");
     }
@@ -172,8 +172,6 @@ TEST_F(LevelManagerTest, ObjectsAreCreatedPlacedAndListedInLoaderOrder) {
     EXPECT_FLOAT_EQ(basic->scale.x, 2.0f);
     EXPECT_FLOAT_EQ(basic->rotation.w, 1.0f);  // basic enemies take no rotation from the file
 
-    EXPECT_FLOAT_EQ(levels.ambient[0], 0.2f);
-    EXPECT_FLOAT_EQ(levels.ambient[3], 0.1f);
     EXPECT_EQ(published, std::vector<unsigned>{1});
 }
 
@@ -181,11 +179,11 @@ TEST_F(LevelManagerTest, UsedItemsAreLeftOutButStillCountedAsCandy) {
     Provide<Types::COLLECTABLE>();
     Provide<Types::KEY>();
     WriteLevel("Level0",
-               "<Collectable posX=\"1\"/>\n<Key posX=\"5\"/>\n<Collectable posX=\"2\"/>\n<Key posX=\"6\"/>\n");
+               "<Kid/>\n<Collectable posX=\"1\"/>\n<Key posX=\"5\"/>\n<Collectable posX=\"2\"/>\n<Key posX=\"6\"/>\n");
     cLevelManager& levels = cLevelManager::Instance();
     levels.loaded_number = 0;
     levels.checkpoint.collected_candy = {0};
-    levels.checkpoint.taken_keys = {1};
+    levels.checkpoint.collected_keys = {1};
     state = 14;
     ASSERT_TRUE(Load(""));
     EXPECT_EQ(levels.candy_total, 2u);
@@ -201,7 +199,7 @@ TEST_F(LevelManagerTest, KidStartsAtTheCheckpointWhenTheRecordHasOne) {
     WriteLevel("Level0", "<Kid posX=\"0\" posY=\"0\" posZ=\"0\"/>\n");
     cLevelManager& levels = cLevelManager::Instance();
     levels.loaded_number = 0;
-    levels.checkpoint.has_checkpoint = true;
+    levels.checkpoint.reached = true;
     levels.checkpoint.position = {4.0f, 0.5f, -2.0f};
     state = 14;
     ASSERT_TRUE(Load(""));
