@@ -20,6 +20,7 @@
 #include "engine/entity/cSceneManager.h"
 #include "game/data/cLevelManager.h"
 #include "game/entities/cGameFactory.h"
+#include "game/entities/cTileLayerCells.h"
 #include "game/entities/eGameEntityTypes.h"
 #include "game/entities/iLevelObject.h"
 #include "game/entities/iLevelSpawner.h"
@@ -62,11 +63,15 @@ public:
                    static_cast<float>(values.waypoints.size() + values.no_of_waves + values.catalogue_id.size());
         if (values.cinematic) checksum += values.cinematic->distance;
         if (values.ordinal) checksum += static_cast<float>(*values.ordinal);
+        // The pointers are followed, so that one left dangling by the loader shows.
+        if (values.tile_cells != nullptr) checksum += static_cast<float>(values.tile_cells->Text().size());
+        if (values.kid != nullptr) checksum += static_cast<float>(values.kid->GetType());
+        if (values.stroke != nullptr) checksum += static_cast<float>(values.stroke->GetType());
         return values.scale.x >= 0.0f;
     }
 
     void AddSpawn(Engine::iBaseEntity* spawn) override {
-        if (spawn != nullptr) ++spawns;
+        if (spawn != nullptr && spawn->GetType() >= 0) ++spawns;
     }
 
 private:
