@@ -39,6 +39,9 @@ public:
         virtual void Destroy(BaseT** entity_slot) = 0;
         // Resets every object of the pool and puts them all back on its free list.
         virtual void ReleaseAll() = 0;
+        // Objects the pool has built, and how many of them are free.
+        virtual std::size_t BuiltCount() const = 0;
+        virtual std::size_t FreeCount() const = 0;
     };
 
     // The sub-factory of class T.
@@ -63,6 +66,9 @@ public:
 
         // Every object reset and free, in building order.
         void ReleaseAll() override { pool.ReleaseAll(); }
+
+        std::size_t BuiltCount() const override { return pool.Objects().size(); }
+        std::size_t FreeCount() const override { return pool.FreeList().Size(); }
 
         // A ready object of class T: the one given back last, or the last of a new block.
         virtual T* CreateTyped() { return pool.Take(); }

@@ -29,6 +29,8 @@ public:
     void ReleaseAll();
 
     std::size_t InUse() const { return in_use.size(); }
+    // Components built so far, in use or free.
+    std::size_t BuiltCount() const { return pool.Objects().size(); }
 
 private:
     RenderTree* tree;

@@ -119,16 +119,6 @@ TEST_F(PlayerDataTest, NoCopyAnywhereIsLoggedAndEveryLevelIsNotWon) {
     EXPECT_NE(Log().find("Error: Cannot read player data: "), std::string::npos);
 }
 
-// The shipped files cover the ten levels the menus offer.
-TEST_F(PlayerDataTest, ShippedFilesListTenLevels) {
-    const std::string shipped = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/XML_Game/";
-    ASSERT_TRUE(cLevelStats::Instance().Load(shipped + "achievementStats.xml"));
-    EXPECT_EQ(cLevelStats::Instance().LevelCount(), 10);
-    ASSERT_TRUE(cPlayerResults::Instance().Load(Folder("player"), shipped));
-    ASSERT_EQ(cPlayerResults::Instance().LevelCount(), 10);
-    for (int32_t level = 0; level < 10; ++level) EXPECT_EQ(cPlayerResults::Instance().Result(level), -1);
-}
-
 }  // namespace
 
 namespace {
