@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "engine/core/cLog.h"
 #include "engine/render/cVertexDeclaration.h"
@@ -87,6 +88,14 @@ bool ReadSource(cMesh& source, SourceGeometry& geometry) {
     return !geometry.indices.empty();
 }
 
+// Whether the placement mirrors (a negative scale on an odd number of axes).
+bool Mirrors(const Matrix4x4& m) {
+    const float determinant = m.m[0][0] * (m.m[1][1] * m.m[2][2] - m.m[1][2] * m.m[2][1]) -
+                              m.m[0][1] * (m.m[1][0] * m.m[2][2] - m.m[1][2] * m.m[2][0]) +
+                              m.m[0][2] * (m.m[1][0] * m.m[2][1] - m.m[1][1] * m.m[2][0]);
+    return determinant < 0.0f;
+}
+
 void Place(const SourceGeometry& geometry, const Matrix4x4& placement, std::vector<BakedVertex>& vertices,
            std::vector<uint32_t>& indices) {
     // Normals follow the inverse transpose so that scaled copies stay lit right.
@@ -96,13 +105,19 @@ void Place(const SourceGeometry& geometry, const Matrix4x4& placement, std::vect
         vertices.push_back({placement.TransformPoint(vertex.position),
                             Normalise(normal_matrix.TransformDirection(vertex.normal)), vertex.u, vertex.v});
     }
+    const std::size_t first = indices.size();
     for (uint32_t index : geometry.indices) indices.push_back(base + index);
+    // A mirrored copy keeps its front faces facing out by turning each triangle's winding.
+    if (!Mirrors(placement)) return;
+    for (std::size_t corner = first; corner + 2 < indices.size(); corner += 3)
+        std::swap(indices[corner + 1], indices[corner + 2]);
 }
 
 iIndexBuffer* MakeIndexBuffer(const std::vector<uint32_t>& indices, std::size_t vertex_count,
                               iHardwareBufferManager& buffers) {
     const bool wide = vertex_count > std::numeric_limits<uint16_t>::max();
-    iIndexBuffer* buffer = buffers.CreateIndexBuffer(uint32_t(indices.size()), wide ? IF_Index32 : IF_Index16, BU_Managed);
+    const int32_t format = wide ? IF_Index32 : IF_Index16;
+    iIndexBuffer* buffer = buffers.CreateIndexBuffer(uint32_t(indices.size()), format, BU_Managed);
     if (buffer == nullptr) return nullptr;
     if (wide) {
         buffer->Write(indices.data(), 0, uint32_t(indices.size()));

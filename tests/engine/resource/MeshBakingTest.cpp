@@ -90,6 +90,13 @@ TEST_F(MeshBakingTest, NormalsTurnWithThePlacement) {
     }
 }
 
+TEST_F(MeshBakingTest, AMirroredCopyTurnsItsTrianglesSoTheyStillFaceOut) {
+    cMesh* quad = manager.CreateSpriteQuad("quad", 2.0f, 2.0f);
+    cMesh* baked = manager.CreateBakedMesh("mirrored", *quad, {Matrix4x4::Identity(), Matrix4x4::Scaling({-1, 1, 1})});
+    ASSERT_NE(baked, nullptr);
+    EXPECT_EQ(Indices(baked), (std::vector<uint32_t>{0, 1, 2, 0, 3, 2, 4, 6, 5, 4, 6, 7}));
+}
+
 TEST_F(MeshBakingTest, AnUnindexedKeyframedSourceIsBakedFromItsFirstFrame) {
     TestSupport::Md2Description description;
     description.frameNames = {"walk1", "walk2"};
@@ -99,7 +106,8 @@ TEST_F(MeshBakingTest, AnUnindexedKeyframedSourceIsBakedFromItsFirstFrame) {
     std::vector<Vector3> first_frame(ghost->FramePairs()[0]->GetCount());
     ghost->FramePairs()[0]->ReadElement(DU_Position, 0, first_frame.data(), 0, uint32_t(first_frame.size()));
 
-    cMesh* baked = manager.CreateBakedMesh("ghosts", *ghost, {Matrix4x4::Identity(), Matrix4x4::Translation({0, 3, 0})});
+    const std::vector<Matrix4x4> placements{Matrix4x4::Identity(), Matrix4x4::Translation({0, 3, 0})};
+    cMesh* baked = manager.CreateBakedMesh("ghosts", *ghost, placements);
     ASSERT_NE(baked, nullptr);
     const std::vector<Vector3> corners = Corners(baked);
     ASSERT_EQ(corners.size(), first_frame.size() * 2);

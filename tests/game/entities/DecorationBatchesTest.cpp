@@ -93,8 +93,10 @@ TEST_F(DecorationBatchesTest, ReleasingTheLevelReleasesTheBatchesAndASecondLoadL
     EXPECT_EQ(Meshes().Find("Rockdecorbatch0"), nullptr);
     EXPECT_EQ(Meshes().Registry().size(), meshes_before);
     const std::size_t meshes_built = Meshes().PoolOf().Objects().size();
-    const std::size_t entities_built =
-        Game::cGameFactory::Instance().GetTypedFactory<cDecoration>(Types::DECORATION)->GetPool().Objects().size();
+    const auto entities_built = [] {
+        return Game::cGameFactory::Instance().GetTypedFactory<cDecoration>(Types::DECORATION)->GetPool().Objects().size();
+    };
+    const std::size_t entities_before = entities_built();
 
     LoadLevel();
     EXPECT_EQ(BatchMeshNames(),
@@ -104,8 +106,7 @@ TEST_F(DecorationBatchesTest, ReleasingTheLevelReleasesTheBatchesAndASecondLoadL
     EXPECT_EQ(ModelPool().InUse(), 0u);
     EXPECT_EQ(Meshes().Registry().size(), meshes_before);
     EXPECT_EQ(Meshes().PoolOf().Objects().size(), meshes_built);
-    EXPECT_EQ(Game::cGameFactory::Instance().GetTypedFactory<cDecoration>(Types::DECORATION)->GetPool().Objects().size(),
-              entities_built);
+    EXPECT_EQ(entities_built(), entities_before);
 }
 
 TEST_F(DecorationBatchesTest, ASecondBakeReplacesTheFirstOnesBatches) {
