@@ -65,6 +65,7 @@ public:
     const std::vector<iVertexBuffer*>& FramePairs() const { return framePairs; }
     const std::vector<iVertexBuffer*>& LoopPairs() const { return loopPairs; }
     const iIndexBuffer* IndexBuffer() const { return indexBuffer; }
+    iIndexBuffer* IndexBuffer() { return indexBuffer; }
     int32_t PrimitiveType() const { return primitiveType; }
     uint32_t PrimitiveCount() const { return primitiveCount; }
     uint32_t PairIndex() const { return pairIndex; }

@@ -6,6 +6,7 @@
 #include "engine/core/cLog.h"
 #include "engine/core/cXmlFile.h"
 #include "engine/resource/Md2MeshBuilder.h"
+#include "engine/resource/MeshBaking.h"
 #include "engine/resource/ProceduralMeshes.h"
 
 namespace Engine {
@@ -71,6 +72,11 @@ cMesh* cMeshManager::CreateBoxMesh(const std::string& name, const AABB& box, con
 
 cMesh* cMeshManager::CreateSphereMesh(const std::string& name, const Vector4& sphere, const ColorRGBA& colour) {
     return CreateProcedural(name, [&](cMesh& mesh) { return BuildSphereMesh(mesh, sphere, colour, buffers); });
+}
+
+cMesh* cMeshManager::CreateBakedMesh(const std::string& name, cMesh& source,
+                                     const std::vector<Matrix4x4>& placements) {
+    return CreateProcedural(name, [&](cMesh& mesh) { return BuildBakedMesh(mesh, source, placements, buffers); });
 }
 
 bool cMeshManager::LoadMeshCatalogue(const std::string& directory, const std::string& file_name) {

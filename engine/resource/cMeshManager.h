@@ -26,9 +26,11 @@
 #include <map>
 #include <memory>  // std::unique_ptr owns each cached model
 #include <string>
+#include <vector>
 
 #include "engine/core/AABB.h"
 #include "engine/core/ColorRGBA.h"
+#include "engine/core/Matrix4x4.h"
 #include "engine/core/Vector4.h"
 #include "engine/render/cBlockPool.h"
 #include "engine/resource/Md2Model.h"
@@ -65,6 +67,8 @@ public:
     cMesh* CreateLineMesh(const std::string& name, float length);
     cMesh* CreateBoxMesh(const std::string& name, const AABB& box, const ColorRGBA& colour);
     cMesh* CreateSphereMesh(const std::string& name, const Vector4& sphere, const ColorRGBA& colour);
+    // A static mesh of copies of source, one per placement (see MeshBaking).
+    cMesh* CreateBakedMesh(const std::string& name, cMesh& source, const std::vector<Matrix4x4>& placements);
 
     // Reads the catalogue directory + file_name and loads every mesh it names;
     // false, logged, when the file cannot be opened.

@@ -2,7 +2,12 @@
 
 #include "engine/core/cLog.h"
 #include "engine/render/scene/cLightEntity.h"
+#include "game/entities/cBillboardObj.h"
+#include "game/entities/cBinaryTile.h"
+#include "game/entities/cDecoration.h"
+#include "game/entities/cDecorationBatches.h"
 #include "game/entities/cGroundPlane.h"
+#include "game/entities/cSampleEntity.h"
 
 namespace Game {
 
@@ -14,8 +19,17 @@ bool cGameFactory::Register() {
     SetTypeCount(kEntityTypeCount);
     // Each entity class adds its RegisterType<class>(identifier) here when it is written.
     bool ok = RegisterType<Engine::cLightEntity>(EntityTypeId::FromValue(Engine::ENGINE_ENT_TYPES::LIGHT_ENTITY));
+    ok = RegisterType<cSampleEntity>(GAME_ENT_TYPES::SAMPLE_ENTITY) && ok;
+    ok = RegisterType<cDecoration>(GAME_ENT_TYPES::DECORATION) && ok;
+    ok = RegisterType<cBillboardObj>(GAME_ENT_TYPES::BILLBOARD_OBJ) && ok;
     ok = RegisterType<cGroundPlane>(GAME_ENT_TYPES::GROUND_PLANE) && ok;
+    ok = RegisterType<cBinaryTile>(GAME_ENT_TYPES::BINARY_TILE) && ok;
     return ok;
+}
+
+void cGameFactory::ReleaseAll() {
+    GenericFactoryManager::ReleaseAll();
+    if (cDecorationBatches::Exists()) cDecorationBatches::Instance().Release();
 }
 
 void cGameFactory::Shutdown() {

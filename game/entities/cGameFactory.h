@@ -9,8 +9,8 @@
 //
 // Register fills the slot of every entity class that has been written; a type
 // whose class does not exist yet keeps an empty slot, and Create of an empty
-// slot logs an error and returns null. The decoration batches join ReleaseAll
-// when the decoration class exists.
+// slot logs an error and returns null. ReleaseAll also releases the
+// decoration batches, the level's static models that no entity owns.
 
 #include "engine/core/Singleton.h"
 #include "engine/entity/GenericFactoryManager.h"
@@ -31,6 +31,9 @@ public:
     // existing entity class at its identifier. A second call logs and changes
     // nothing, so live pools are never thrown away.
     bool Register();
+
+    // Reclaims every pooled entity and releases the decoration batches.
+    void ReleaseAll() override;
 
     // ReleaseAll, then destroys every sub-factory with its pool and empties the table.
     void Shutdown();
