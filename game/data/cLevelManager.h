@@ -38,6 +38,7 @@
 #include "game/data/cCheckpointRecord.h"
 #include "game/entities/LevelObjectValues.h"
 #include "game/entities/cTileLayerCells.h"
+#include "game/entities/cDecorationBatches.h"
 #include "game/entities/eGameEntityTypes.h"
 
 namespace tinyxml2 {
@@ -95,12 +96,12 @@ public:
     // The file Load reads for these arguments and the current fields.
     std::string LevelPath(const std::string& name, const std::string& directory) const;
 
-    // Hooks to the rest of the game; each has a harmless default.
+    // Hooks to the rest of the game, which start-up connects; each has a harmless default.
     std::function<int()> current_state = [] { return 0; };
     std::function<void(int)> request_state = [](int) {};
     std::function<void(unsigned)> publish_candy = [](unsigned) {};
     // Groups the decorations just read into render batches; not called in the scene editor.
-    std::function<void()> bake_decorations = [] {};
+    std::function<void()> bake_decorations = [] { cDecorationBatches::Instance().Bake(); };
 
     std::uint32_t loaded_number = 65535;
     std::string level_name;

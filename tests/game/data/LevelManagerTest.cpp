@@ -36,7 +36,9 @@ protected:
         cLevelManager::Destroy();
         cGameFactory::Destroy();
         Engine::cSceneManager::Destroy();
-        ASSERT_TRUE(cGameFactory::Instance().Register());
+        // An empty table: each test provides the classes it loads, so the real
+        // scenery classes and their catalogues stay out of the loader's own tests.
+        ASSERT_TRUE(cGameFactory::Instance().SetTypeCount(Game::kEntityTypeCount));
         cLevelManager& levels = cLevelManager::Instance();
         levels.current_state = [this] { return state; };
         levels.request_state = [this](int s) { requested.push_back(s); };
@@ -210,6 +212,8 @@ TEST_F(LevelManagerTest, KidStartsAtTheCheckpointWhenTheRecordHasOne) {
 }
 
 TEST_F(LevelManagerTest, DecorationsAndBillboardsGetCountedNames) {
+    Provide<Types::DECORATION>();
+    Provide<Types::BILLBOARD_OBJ>();
     WriteLevel("Test",
                "<Decoration id=\"Tree\"/>\n<Billboard BillboardID=\"Sun\"/>\n<Decoration/>\n"
                "<Billboard BillboardID=\"Sun\"/>\n");
@@ -226,6 +230,7 @@ TEST_F(LevelManagerTest, DecorationsAndBillboardsGetCountedNames) {
 }
 
 TEST_F(LevelManagerTest, KindsWithoutAClassAreSkippedWithOneLineEach) {
+    Provide<Types::BINARY_TILE>();
     WriteLevel("Test",
                "<HealingLampPost/>\n<NormalWall/>\n<NormalWall/>\n<Door/>\n<Unknown/>\n"
                "<BinaryMapLayer width=\"3\" height=\"2\" minX=\"-3\" minZ=\"-2\">101001</BinaryMapLayer>\n");

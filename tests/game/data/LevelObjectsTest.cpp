@@ -45,7 +45,9 @@ class LevelObjectsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         DestroyServices();
-        ASSERT_TRUE(cGameFactory::Instance().Register());
+        // An empty table: each test provides the classes it loads, so the real
+        // scenery classes and their catalogues stay out of the loader's own tests.
+        ASSERT_TRUE(cGameFactory::Instance().SetTypeCount(Game::kEntityTypeCount));
         cLevelManager& levels = cLevelManager::Instance();
         levels.current_state = [this] { return state; };
         levels.request_state = [this](int s) { requested.push_back(s); };
