@@ -11,6 +11,8 @@
 #include "engine/core/cLog.h"
 #include "engine/entity/cEntity.h"
 #include "engine/entity/cSceneManager.h"
+#include "engine/render/scene/cLightManager.h"
+#include "engine/render/scene/cLightPool.h"
 #include "game/data/cLevelManager.h"
 #include "game/entities/cGameFactory.h"
 #include "game/entities/eGameEntityTypes.h"
@@ -49,6 +51,9 @@ protected:
         cGameFactory::Instance().Shutdown();
         cGameFactory::Destroy();
         Engine::cSceneManager::Destroy();
+        // Every load sets up the level's sun in the light pool.
+        Engine::cLightPool::Destroy();
+        Engine::cLightManager::Destroy();
         Engine::cLog::Destroy();
     }
     template <Types::eGameEntityTypes Type>
