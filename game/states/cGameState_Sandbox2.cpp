@@ -8,7 +8,6 @@
 #include "engine/particles/cParticleManager.h"
 #include "engine/render/scene/LightRecord.h"
 #include "engine/render/scene/SceneRendererAccess.h"
-#include "engine/render/scene/cBillBoardGfxCmp.h"
 #include "engine/render/scene/cLightGfxCmp.h"
 #include "engine/render/scene/cLightManager.h"
 #include "engine/render/scene/cLightPool.h"
@@ -17,18 +16,18 @@
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/resource/cMaterial.h"
 #include "engine/resource/cMaterialManager.h"
-#include "engine/resource/cMesh.h"
-#include "engine/resource/cMeshManager.h"
 #include "engine/resource/cResourceSystem.h"
 #include "engine/resource/iGPUProgram.h"
 #include "engine/resource/iShader.h"
 #include "game/data/ContentNames.h"
 #include "game/data/ResourceCatalogues.h"
+#include "game/data/cLevelManager.h"
 #include "game/data/cModelCatalogue.h"
 #include "game/entities/cEmitterAura.h"
 #include "game/entities/cEmitterFairy.h"
 #include "game/entities/cEnvironmentEffects.h"
 #include "game/entities/cGlobalEffects.h"
+#include "game/entities/cGameFactory.h"
 #include "game/entities/eGameEntityTypes.h"
 
 namespace Game {
@@ -40,10 +39,10 @@ using Engine::Vector3;
 
 namespace {
 
-// Tiles from -kFloorHalf to kFloorHalf on both axes.
-constexpr int kFloorHalf = 8;
+// The level holding the floor, the decorations and the glows; the kid walks
+// the path circle its floor shows.
+constexpr const char* kGardenLevel = "RenderTestScene";
 constexpr float kPathRadius = 6.0f;
-constexpr float kRingRadius = 11.5f;
 // One lap of the kid in seconds; the ghosts trail her by these angles.
 constexpr float kLapSeconds = 24.0f;
 constexpr float kGhostLag[] = {0.55f, 0.95f, 1.35f};
@@ -55,7 +54,6 @@ constexpr float kLanternLead = 2.5f;
 constexpr float kCameraFieldOfView = 10.0f;
 constexpr float kCameraDistance = 70.0f;
 constexpr float kCameraElevation = 55.0f;
-constexpr Engine::ColorRGBA kAmbient{0.10f, 0.13f, 0.22f, 1.0f};
 constexpr Engine::ColorRGBA kMoonlight{0.40f, 0.42f, 0.50f, 1.0f};
 // Ghosts glow faintly on their own, so they read as pale even out of the light.
 constexpr Engine::ColorRGBA kGhostGlow{0.12f, 0.14f, 0.17f, 1.0f};
@@ -72,16 +70,6 @@ constexpr float kRainIntensity = 1.0f;
 constexpr const char* kPixieDustSystem = "PixieDustPTS";
 constexpr uint32_t kPixieDustCapacity = 1000;
 constexpr const char* kMaterialsLitByLights[] = {"StandardMat", "FairyMat", "ShadowMat"};
-
-// Which tile lies at a grid cell: the walked circle is a path, cobbles
-// cross the middle, dark soil patches break up the grass.
-uint32_t TileAt(int x, int z) {
-    const float radius = std::sqrt(static_cast<float>(x * x + z * z)) * 2.0f;
-    if (std::fabs(radius - kPathRadius) < 1.1f) return 2;
-    if (x == 0 || z == 0) return radius < kPathRadius ? 3 : 1;
-    if ((x * 7 + z * 13 + x * z) % 23 == 0) return 5;
-    return 1;
-}
 
 // Where the eye sits from what it looks at.
 Vector3 CameraOffset() {
@@ -100,11 +88,6 @@ Matrix4x4 Facing(const Vector3& position, const Vector3& heading) {
 
 }  // namespace
 
-struct cGameState_Sandbox2::Glow {
-    Engine::cBillBoardGfxCmp billboard;
-    Vector3 position;
-};
-
 std::int32_t cGameState_Sandbox2::KidStandIn::GetType() const { return GAME_ENT_TYPES::KID; }
 
 cGameState_Sandbox2::cGameState_Sandbox2() = default;
@@ -120,8 +103,7 @@ void cGameState_Sandbox2::Enter() {
     }
     LoadResourceCatalogues();
     clock = 0.0f;
-    BuildFloor();
-    BuildDecorationRing();
+    LoadGarden();
     BuildWalkers();
     BuildLights();
     BuildCamera();
@@ -143,11 +125,10 @@ void cGameState_Sandbox2::Exit() {
     placed.clear();
     ghosts.clear();
     kid = nullptr;
-    for (auto& glow : glows) glow->billboard.Release();
-    glows.clear();
     Engine::cLightPool& lights = Engine::cLightPool::Instance();
     if (lantern != nullptr) lights.ReleaseLight(lantern);
     if (moon != nullptr) lights.ReleaseLight(moon);
+    cGameFactory::Instance().ReleaseAll();
     camera.Reset();
     scene->SetCamera(nullptr);
     scene->SetShadowsEnabled(false);
@@ -177,47 +158,11 @@ cGameState_Sandbox2::Placed* cGameState_Sandbox2::Place(const char* mesh, const 
     return placed.back().get();
 }
 
-void cGameState_Sandbox2::BuildFloor() {
-    const cModelCatalogue& catalogue = cModelCatalogue::Instance();
-    const float size = static_cast<float>(catalogue.TileSize());
-    for (int z = -kFloorHalf; z <= kFloorHalf; ++z) {
-        for (int x = -kFloorHalf; x <= kFloorHalf; ++x) {
-            const auto tile = catalogue.FindTile(TileAt(x, z));
-            if (!tile) continue;
-            const sModelNames& names = tile->model;
-            Place(names.mesh.c_str(), names.texture_set.c_str(), names.material.c_str(),
-                  Matrix4x4::Translation({x * size, 0.0f, z * size}), false);
-        }
-    }
-}
-
-// Every decoration once, evenly round the ring and facing its middle; the
-// lamp posts get their glow.
-void cGameState_Sandbox2::BuildDecorationRing() {
-    const auto& decorations = cModelCatalogue::Instance().Decorations();
-    const float step = 2.0f * Engine::kPi / static_cast<float>(decorations.empty() ? 1 : decorations.size());
-    float angle = 0.0f;
-    for (const auto& [id, decoration] : decorations) {
-        const Vector3 at = OnCircle(kRingRadius, angle, 0.0f);
-        const sModelNames& names = decoration.model;
-        Placed* item = Place(names.mesh.c_str(), names.texture_set.c_str(), names.material.c_str(),
-                             Facing(at, -at), false);
-        if (id == "LampPost") {
-            const auto glow_model = cModelCatalogue::Instance().FindBillboard("LampGlow");
-            if (glow_model) {
-                auto glow = std::make_unique<Glow>();
-                const auto& meshes = item->model->Meshes();
-                const float top = meshes.empty() ? 3.0f : meshes.front()->BoundingBox().max.y;
-                glow->position = at + Vector3{0.0f, top, 0.0f};
-                glow->billboard.SetLayers(scene);
-                glow->billboard.SetCameraSlot(scene);
-                glow->billboard.Initialise("LampGlowQuad", glow_model->width, glow_model->height,
-                                           glow_model->texture_set, glow_model->material);
-                glow->billboard.position = &glow->position;
-                glows.push_back(std::move(glow));
-            }
-        }
-        angle += step;
+// The floor, the decoration ring and the lamp glows are a level file, read
+// through the level manager as play reads its levels.
+void cGameState_Sandbox2::LoadGarden() {
+    if (!cLevelManager::Instance().Load(kGardenLevel, "")) {
+        Engine::LogError("the render test scene shows no garden: its level could not be read");
     }
 }
 
@@ -245,9 +190,12 @@ void cGameState_Sandbox2::BuildWalkers() {
 void cGameState_Sandbox2::BuildLights() {
     Engine::cLightPool& lights = Engine::cLightPool::Instance();
     Engine::cLightManager& manager = Engine::cLightManager::Instance();
-    manager.SetAmbient(kAmbient);
 
-    moon = lights.CreateLight("gDirectional");
+    // The garden's level made the sun; here it is the moon.
+    for (Engine::cLightGfxCmp* light : lights.Lights()) {
+        if (light->Name() == "gDirectional") moon = light;
+    }
+    if (moon == nullptr) moon = lights.CreateLight("gDirectional");
     moon->light.type = Engine::LT_Directional;
     moon->light.diffuse = kMoonlight;
     moon->Place({0, 0, 0}, Normalise(Vector3{-1.0f, -1.0f, -1.0f}));

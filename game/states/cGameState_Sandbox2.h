@@ -2,8 +2,8 @@
 // cGameState_Sandbox2: the render test scene (state 8), a developer state
 // without game rules that shows everything the scene renderer draws.
 //
-// A moonlit garden floor of tiles, a ring of the shipped decorations with
-// glows over the lamp posts, the kid walking a circle with three ghosts
+// A moonlit garden read from a level file (a floor of tiles, a ring of the
+// shipped decorations, glows on the ground), the kid walking a circle with three ghosts
 // drifting after her, the kid's lantern (a spotlight that casts shadows)
 // following her, the moon as a directional light and the night sky box,
 // all seen through a narrow lens from far above.
@@ -11,8 +11,9 @@
 // pixie dust trails a point that loops round the kid as the stroke would,
 // and a light rain falls round her. The camera follows the kid as play's does.
 //
-// Models come from the entities' model pool and go back to it on Exit, so a
-// run leaves the pool, the lights and the render tree as it found them.
+// Models come from the entities' model pool and go back to it on Exit, and
+// the garden's entities go back to the game factory, so a run leaves the
+// pools, the lights and the render tree as it found them.
 
 #include <memory>
 #include <vector>
@@ -24,7 +25,6 @@
 #include "game/states/cBasicGameState.h"
 
 namespace Engine {
-class cBillBoardGfxCmp;
 class cLightGfxCmp;
 class cModelGfxCmp;
 class cSceneRenderer;
@@ -45,7 +45,6 @@ public:
 
     // What the scene holds while it runs (tests count on these).
     std::size_t ModelCount() const { return placed.size(); }
-    std::size_t BillboardCount() const { return glows.size(); }
 
 private:
     // A model and the world matrix it points at; the matrix never moves.
@@ -53,12 +52,10 @@ private:
         Engine::cModelGfxCmp* model = nullptr;
         Engine::Matrix4x4 world = Engine::Matrix4x4::Identity();
     };
-    struct Glow;
 
     Placed* Place(const char* mesh, const char* texture_set, const char* material, const Engine::Matrix4x4& world,
                   bool moving);
-    void BuildFloor();
-    void BuildDecorationRing();
+    void LoadGarden();
     void BuildWalkers();
     void BuildLights();
     void BuildCamera();
@@ -71,7 +68,6 @@ private:
 
     Engine::cSceneRenderer* scene = nullptr;
     std::vector<std::unique_ptr<Placed>> placed;
-    std::vector<std::unique_ptr<Glow>> glows;
     Placed* kid = nullptr;
     std::vector<Placed*> ghosts;
     Engine::cLightGfxCmp* lantern = nullptr;

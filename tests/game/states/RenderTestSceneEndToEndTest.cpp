@@ -35,13 +35,16 @@ protected:
 
     std::string File(const std::string& name) const { return TestSupport::ReadFile(dir.File(name)); }
 
-    // The log's error lines but the one a machine without a sound card always has.
+    // The log's error lines but the one a machine without a sound card always
+    // has, and the level loader's note that the stroke has no class yet (every
+    // level load makes a stroke; the garden is a level).
     std::string LoggedErrors() const {
         std::istringstream log(File("Engine.log"));
         std::string errors;
         for (std::string line; std::getline(log, line);) {
-            if (line.rfind("Error:", 0) == 0 && line.find("No sound device") == std::string::npos)
-                errors += line + "\n";
+            const bool expected = line.find("No sound device") != std::string::npos ||
+                                  line == "Error: Level: no stroke: no entity class for type 8";
+            if (line.rfind("Error:", 0) == 0 && !expected) errors += line + "\n";
         }
         return errors;
     }

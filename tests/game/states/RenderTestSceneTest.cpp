@@ -1,5 +1,6 @@
 // The render test scene run on the null device over the shipped GameData:
-// entering fills the render tree, the billboard list and the light services;
+// entering reads the garden level through the level manager and fills the
+// render tree, the billboard list and the light services;
 // frames draw models in both passes; leaving gives every model, light and
 // sky-box resource back, so a second run finds things as the first did.
 
@@ -7,6 +8,7 @@
 
 #include <filesystem>
 
+#include "engine/entity/cSceneManager.h"
 #include "engine/particles/cParticleManager.h"
 #include "engine/render/cRenderSystem.h"
 #include "engine/render/gl/DeviceLayer.h"
@@ -18,7 +20,10 @@
 #include "engine/render/scene/cShadowCasterList.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
+#include "game/data/cLevelManager.h"
 #include "game/data/cModelCatalogue.h"
+#include "game/entities/cDecorationBatches.h"
+#include "game/entities/cGameFactory.h"
 #include "game/states/cGameState_Sandbox2.h"
 #include "tests/support/TempDir.h"
 
@@ -36,9 +41,15 @@ protected:
         mode.windowHeight = 720;
         scene = &Engine::CreateSceneRenderer(*Engine::cRenderSystem::Instance().Renderer(), mode);
         Engine::cParticleManager::Instance().AttachTo(*scene);
+        ASSERT_TRUE(cGameFactory::Instance().Register());
     }
 
     void TearDown() override {
+        cLevelManager::Destroy();
+        cGameFactory::Instance().Shutdown();
+        cGameFactory::Destroy();
+        cDecorationBatches::Destroy();
+        Engine::cSceneManager::Destroy();
         Engine::cParticleManager::Destroy();
         Engine::DestroySceneRenderer();
         Engine::cAnimationRegistry::Destroy();
@@ -60,11 +71,18 @@ protected:
 TEST_F(RenderTestSceneTest, EnteringFillsTheTreeTheLightsAndTheSkyBox) {
     cGameState_Sandbox2 state;
     state.Enter();
-    // 17 x 17 floor tiles, 16 decorations, the kid and three ghosts.
-    EXPECT_EQ(state.ModelCount(), 17u * 17u + 16u + 4u);
-    EXPECT_EQ(Engine::GetModelPool()->InUse(), state.ModelCount());
-    EXPECT_EQ(state.BillboardCount(), 1u);
-    EXPECT_EQ(scene->BillboardCount(), 1u);
+    // The kid and three ghosts are the state's own; the garden level brings
+    // 16 decorations, each also baked into a batch of its own (they stand
+    // apart), one model per tile kind its floor uses, and two ground glows.
+    const cLevelManager& garden = cLevelManager::Instance();
+    EXPECT_EQ(state.ModelCount(), 4u);
+    EXPECT_EQ(garden.decorations.size(), 16u);
+    EXPECT_EQ(cDecorationBatches::Instance().Models().size(), 16u);
+    ASSERT_NE(garden.tile_layer, nullptr);
+    const std::size_t tile_kinds = 4;  // grass, path, cobbles, dark soil
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + tile_kinds);
+    EXPECT_EQ(scene->BillboardCount(), 2u);
+    EXPECT_FLOAT_EQ(Engine::cLightManager::Instance().Ambient().b, 0.22f);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
     EXPECT_EQ(Engine::cLightManager::Instance().ActiveLights().size(), 2u);
     EXPECT_EQ(Engine::cShadowCasterList::Instance().Casters().size(), 1u);
@@ -121,7 +139,7 @@ TEST_F(RenderTestSceneTest, LeavingGivesEverythingBackAndASecondRunMatchesTheFir
     EXPECT_TRUE(scene->Tree().Root().children.empty());
 
     state.Enter();
-    EXPECT_EQ(Engine::GetModelPool()->InUse(), 17u * 17u + 16u + 4u);
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + 4u);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
     state.Exit();
 }
