@@ -1,7 +1,6 @@
 #include "engine/resource/MeshBaking.h"
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <utility>
 
@@ -15,6 +14,7 @@
 #include "engine/render/iHardwareBufferManager.h"
 #include "engine/render/iIndexBuffer.h"
 #include "engine/render/iVertexBuffer.h"
+#include "engine/resource/IndexBufferUpload.h"
 #include "engine/resource/cMesh.h"
 
 namespace Engine {
@@ -111,21 +111,6 @@ void Place(const SourceGeometry& geometry, const Matrix4x4& placement, std::vect
     if (!Mirrors(placement)) return;
     for (std::size_t corner = first; corner + 2 < indices.size(); corner += 3)
         std::swap(indices[corner + 1], indices[corner + 2]);
-}
-
-iIndexBuffer* MakeIndexBuffer(const std::vector<uint32_t>& indices, std::size_t vertex_count,
-                              iHardwareBufferManager& buffers) {
-    const bool wide = vertex_count > std::numeric_limits<uint16_t>::max();
-    const int32_t format = wide ? IF_Index32 : IF_Index16;
-    iIndexBuffer* buffer = buffers.CreateIndexBuffer(uint32_t(indices.size()), format, BU_Managed);
-    if (buffer == nullptr) return nullptr;
-    if (wide) {
-        buffer->Write(indices.data(), 0, uint32_t(indices.size()));
-    } else {
-        const std::vector<uint16_t> narrow(indices.begin(), indices.end());
-        buffer->Write(narrow.data(), 0, uint32_t(narrow.size()));
-    }
-    return buffer;
 }
 
 bool Upload(cMesh& mesh, const std::vector<BakedVertex>& vertices, const std::vector<uint32_t>& indices,

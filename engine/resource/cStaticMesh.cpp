@@ -16,6 +16,7 @@
 #include "engine/render/iHardwareBufferManager.h"
 #include "engine/render/iIndexBuffer.h"
 #include "engine/render/iVertexBuffer.h"
+#include "engine/resource/IndexBufferUpload.h"
 
 namespace Engine {
 namespace {
@@ -66,20 +67,6 @@ iVertexBuffer* MakeVertexBuffer(const std::vector<StaticVertex>& vertices, iHard
     declaration->AddElement(DU_TexCoord, DT_Float2, 0);
     iVertexBuffer* buffer = buffers.CreateVertexBuffer(declaration, uint32_t(vertices.size()), BU_Managed);
     if (buffer != nullptr) buffer->Write(vertices.data(), 0, uint32_t(vertices.size()));
-    return buffer;
-}
-
-iIndexBuffer* MakeIndexBuffer(const std::vector<uint32_t>& indices, std::size_t vertex_count,
-                              iHardwareBufferManager& buffers) {
-    const bool wide = vertex_count > 0xFFFF;
-    iIndexBuffer* buffer = buffers.CreateIndexBuffer(uint32_t(indices.size()), wide ? IF_Index32 : IF_Index16, BU_Managed);
-    if (buffer == nullptr) return nullptr;
-    if (wide) {
-        buffer->Write(indices.data(), 0, uint32_t(indices.size()));
-    } else {
-        const std::vector<uint16_t> narrow(indices.begin(), indices.end());
-        buffer->Write(narrow.data(), 0, uint32_t(narrow.size()));
-    }
     return buffer;
 }
 

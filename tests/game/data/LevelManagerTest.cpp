@@ -16,6 +16,7 @@
 #include "game/data/cLevelManager.h"
 #include "game/entities/cGameFactory.h"
 #include "game/entities/eGameEntityTypes.h"
+#include "tests/game/data/LevelRecorders.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -35,25 +36,14 @@ Engine::cEntity* AsEntity(Engine::iBaseEntity* e) { return dynamic_cast<Engine::
 class LevelManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        cLevelManager::Destroy();
-        cGameFactory::Destroy();
-        Engine::cSceneManager::Destroy();
-        // An empty table: each test provides the classes it loads, so the real
-        // scenery classes and their catalogues stay out of the loader's own tests.
-        ASSERT_TRUE(cGameFactory::Instance().SetTypeCount(Game::kEntityTypeCount));
+        ASSERT_TRUE(TestSupport::StartLevelServices());
         cLevelManager& levels = cLevelManager::Instance();
         levels.current_state = [this] { return state; };
         levels.request_state = [this](int s) { requested.push_back(s); };
         levels.publish_candy = [this](unsigned n) { published.push_back(n); };
     }
     void TearDown() override {
-        cLevelManager::Destroy();
-        cGameFactory::Instance().Shutdown();
-        cGameFactory::Destroy();
-        Engine::cSceneManager::Destroy();
-        // Every load sets up the level's sun in the light pool.
-        Engine::cLightPool::Destroy();
-        Engine::cLightManager::Destroy();
+        TestSupport::DestroyLevelServices();
         Engine::cLog::Destroy();
     }
     template <Types::eGameEntityTypes Type>

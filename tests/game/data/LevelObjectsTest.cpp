@@ -44,26 +44,15 @@ std::size_t Count(const std::string& text, const std::string& part) {
 class LevelObjectsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        DestroyServices();
-        // An empty table: each test provides the classes it loads, so the real
-        // scenery classes and their catalogues stay out of the loader's own tests.
-        ASSERT_TRUE(cGameFactory::Instance().SetTypeCount(Game::kEntityTypeCount));
+        ASSERT_TRUE(TestSupport::StartLevelServices());
         cLevelManager& levels = cLevelManager::Instance();
         levels.current_state = [this] { return state; };
         levels.request_state = [this](int s) { requested.push_back(s); };
         levels.bake_decorations = [this] { ++bakes; };
     }
     void TearDown() override {
-        cGameFactory::Instance().Shutdown();
-        DestroyServices();
+        TestSupport::DestroyLevelServices();
         Engine::cLog::Destroy();
-    }
-    static void DestroyServices() {
-        cLevelManager::Destroy();
-        cGameFactory::Destroy();
-        Engine::cSceneManager::Destroy();
-        Engine::cLightPool::Destroy();
-        Engine::cLightManager::Destroy();
     }
     template <Types::eGameEntityTypes Type>
     void Provide() {

@@ -1,11 +1,17 @@
 #pragma once
 // Level object stand-ins for the level tests: entity classes that implement
-// the level set-up and the spawner hand-over by recording what they receive.
+// the level set-up and the spawner hand-over by recording what they receive;
+// and the services a level load touches, made afresh for each test.
 
 #include <string>
 #include <vector>
 
 #include "engine/entity/cEntity.h"
+#include "engine/entity/cSceneManager.h"
+#include "engine/render/scene/cLightManager.h"
+#include "engine/render/scene/cLightPool.h"
+#include "game/data/cLevelManager.h"
+#include "game/entities/cGameFactory.h"
 #include "game/entities/LevelObjectValues.h"
 #include "game/entities/cTileLayerCells.h"
 #include "game/entities/eGameEntityTypes.h"
@@ -13,6 +19,26 @@
 #include "game/entities/iLevelSpawner.h"
 
 namespace TestSupport {
+
+// Releases every entity and destroys the services a level load touches: the
+// level manager, the game factory, the scene manager and the light services
+// (every load sets up the level's sun).
+inline void DestroyLevelServices() {
+    Game::cLevelManager::Destroy();
+    if (Game::cGameFactory::Exists()) Game::cGameFactory::Instance().Shutdown();
+    Game::cGameFactory::Destroy();
+    Engine::cSceneManager::Destroy();
+    Engine::cLightPool::Destroy();
+    Engine::cLightManager::Destroy();
+}
+
+// Fresh services with an empty factory table: each test provides the classes
+// it loads, so the real entity classes and their catalogues stay out of the
+// loader's own tests.
+inline bool StartLevelServices() {
+    DestroyLevelServices();
+    return Game::cGameFactory::Instance().SetTypeCount(Game::kEntityTypeCount);
+}
 
 namespace Types = Game::GAME_ENT_TYPES;
 using Game::LevelObjectValues;

@@ -41,21 +41,12 @@ public:
 class LevelWriterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        cLevelManager::Destroy();
-        cGameFactory::Destroy();
-        Engine::cSceneManager::Destroy();
-        // An empty table: each test provides the classes it writes and reads back.
-        ASSERT_TRUE(cGameFactory::Instance().SetTypeCount(Game::kEntityTypeCount));
+        ASSERT_TRUE(TestSupport::StartLevelServices());
         ASSERT_TRUE(cGameFactory::Instance().RegisterType<cWritten<Types::KID>>(Types::KID));
         ASSERT_TRUE(cGameFactory::Instance().RegisterType<cWritten<Types::BOMB_ENEMY>>(Types::BOMB_ENEMY));
     }
     void TearDown() override {
-        cLevelManager::Destroy();
-        cGameFactory::Instance().Shutdown();
-        cGameFactory::Destroy();
-        Engine::cSceneManager::Destroy();
-        Engine::cLightPool::Destroy();
-        Engine::cLightManager::Destroy();
+        TestSupport::DestroyLevelServices();
         Engine::cLog::Destroy();
     }
     std::string LogText() {
