@@ -18,6 +18,7 @@ bool cSpriteAnimationSet::Play(const std::string& name) {
     frame = first;
     time = 0.0f;
     speed = 1.0f;
+    finished = 0;
     return true;
 }
 

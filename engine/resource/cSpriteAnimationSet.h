@@ -25,7 +25,8 @@ public:
 
     // Adds an animation (a name already present keeps its range); the first entry is played at once.
     void AddAnimation(const std::string& name, uint32_t first, uint32_t last);
-    // Starts the named animation at its first frame at normal speed; false, changing nothing, for an unknown name.
+    // Starts the named animation at its first frame at normal speed, running again even after it had
+    // finished; false, changing nothing, for an unknown name.
     bool Play(const std::string& name);
     // Advances by dt seconds unless finished or paused.
     void Update(float dt);

@@ -235,5 +235,20 @@ TEST_F(AnimationSetTest, UpdateAnimationsAdvancesOnlyTheListedSets) {
     EXPECT_EQ(sprite->Frame(), 1u);
 }
 
+TEST_F(AnimationSetTest, PlayingAFinishedAnimationRunsItAgain) {
+    cAnimationRegistry& registry = cAnimationRegistry::Instance();
+    cSpriteAnimationSet* set = registry.TakeSpriteSet();
+    set->SetFrameTime(0.1f);
+    set->SetPaused(false);
+    set->AddAnimation("blink", 0, 3);
+    for (int step = 0; step < 4; ++step) set->Update(0.2f);
+    ASSERT_TRUE(set->Finished());
+    ASSERT_TRUE(set->Play("blink"));
+    EXPECT_FALSE(set->Finished());
+    set->Update(0.2f);
+    EXPECT_EQ(set->Frame(), 1u);
+    registry.GiveBackSpriteSet(set);
+}
+
 }  // namespace
 }  // namespace Engine
