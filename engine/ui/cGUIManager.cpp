@@ -9,6 +9,8 @@
 #include "engine/core/XmlAttributes.h"
 #include "engine/core/cLog.h"
 #include "engine/core/cXmlFile.h"
+#include "engine/platform/cMouseState.h"
+#include "engine/platform/cWindow.h"
 #include "engine/render/scene/SceneRendererAccess.h"
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/ui/cGUIKeyboardListener.h"
@@ -90,7 +92,11 @@ cGUIManager::cGUIManager() {
     keyboardListener = std::make_unique<cGUIKeyboardListener>(*this);
 }
 
-cGUIManager::~cGUIManager() { Clear(); }
+// The window may be gone at shut-down, so the cursor goes without touching it.
+cGUIManager::~cGUIManager() {
+    Clear();
+    if (cursor) cursor->Release();
+}
 
 bool cGUIManager::LoadLayout(const std::string& path) {
     cXmlFile file(path);
@@ -349,6 +355,40 @@ void cGUIManager::DestroyElement(cUIElementBase* element) {
     }
 }
 
+void cGUIManager::CreateCursor(float width, float height, const std::string& texture_set,
+                               const UIVector2& hotspot) {
+    DestroyCursor();
+    if (!cursor) cursor = std::make_unique<cUIMouseCursor>();
+    cursor->SetViewport(&viewport);
+    cursor->Sprite().SetLayers(layers);
+    cursor->InitCursor(texture_set, width, height, hotspot);
+    const cMouseState& mouse = cMouseState::Instance();
+    cursor->MoveTo(ToGUIPixels(mouse.X(), mouse.Y()));
+    cWindow::Instance().ShowSystemCursor(false);
+}
+
+void cGUIManager::DestroyCursor() {
+    if (Cursor() == nullptr) return;
+    cursor->Release();
+    cWindow::Instance().ShowSystemCursor(true);
+}
+
+void cGUIManager::HideCursor() {
+    if (cUIMouseCursor* shown = Cursor()) {
+        shown->SetVisible(false);
+    } else {
+        cWindow::Instance().ShowSystemCursor(false);
+    }
+}
+
+void cGUIManager::ShowCursor() {
+    if (cUIMouseCursor* shown = Cursor()) {
+        shown->SetVisible(true);
+    } else {
+        cWindow::Instance().ShowSystemCursor(true);
+    }
+}
+
 void cGUIManager::SetBackground(const std::string& texture_set) {
     DestroyElement(background);
     background = CreateImage({0.5f, 0.5f}, texture_set, kBackgroundName, kBackgroundSize, kBackgroundSize, 0);
@@ -368,6 +408,7 @@ void cGUIManager::Clear() {
 }
 
 void cGUIManager::Update(float dt) {
+    if (cUIMouseCursor* shown = Cursor()) shown->Update(dt);
     const std::map<std::string, cUIElementBase*> snapshot = elements;
     for (const auto& [name, element] : snapshot) {
         if (element->kind != cUIElementBase::kReleased) element->Update(dt);
@@ -382,6 +423,7 @@ void cGUIManager::SetFocus(cUIEditableTextbox* box) {
 
 void cGUIManager::OnViewportResize(const ScreenRect& new_viewport) {
     viewport = new_viewport;
+    if (cUIMouseCursor* shown = Cursor()) shown->Refresh();
     for (const auto& [name, element] : elements) element->Refresh();
 }
 

@@ -27,6 +27,7 @@
 #include "engine/ui/cUIEditableTextbox.h"
 #include "engine/ui/cUIImage.h"
 #include "engine/ui/cUIInteractiveImage.h"
+#include "engine/ui/cUIMouseCursor.h"
 #include "engine/ui/cUIPanel.h"
 #include "engine/ui/cUITextbox.h"
 
@@ -79,11 +80,23 @@ public:
     // Takes the element out of the tables (if it owns its name) and gives it back to its pool.
     void DestroyElement(cUIElementBase* element);
 
+    // Replaces any cursor by a new one of width x height pixels at the
+    // pointer and hides the system cursor.
+    void CreateCursor(float width, float height, const std::string& texture_set, const UIVector2& hotspot);
+    // Takes the cursor away and shows the system cursor; nothing without a cursor.
+    void DestroyCursor();
+    // Hides the GUI cursor, or the system cursor when there is none.
+    void HideCursor();
+    // Shows the GUI cursor, or the system cursor when there is none.
+    void ShowCursor();
+    // The cursor, or null when there is none.
+    cUIMouseCursor* Cursor() const { return cursor && cursor->IsReady() ? cursor.get() : nullptr; }
+
     // Replaces the background by a full-screen image of the texture set.
     void SetBackground(const std::string& texture_set);
     // Releases every element and the background, empties the tables and drops the focus.
     void Clear();
-    // Every named element's Update, in name order.
+    // The cursor's Update, then every named element's, in name order.
     void Update(float dt);
     // Moves the keyboard focus, switching the looks of the old and new box (null: no focus).
     void SetFocus(cUIEditableTextbox* box);
@@ -116,6 +129,7 @@ private:
     ScreenRect viewport{0.0f, 0.0f, 1024.0f, 768.0f};
     iSpriteLayers* layers = nullptr;
     cUIImage* background = nullptr;
+    std::unique_ptr<cUIMouseCursor> cursor;
     std::unique_ptr<cGUIMouseListener> mouseListener;
     std::unique_ptr<cGUIKeyboardListener> keyboardListener;
     std::map<std::string, cUIInteractiveElement*> interactive;

@@ -53,6 +53,7 @@ void cGUIMouseListener::OnButtonUp(int) {
 
 void cGUIMouseListener::OnMove(int x, int y) {
     const UIVector2 point = gui.ToGUIPixels(x, y);
+    if (cUIMouseCursor* cursor = gui.Cursor()) cursor->MoveTo(point);
     const InteractiveTable snapshot = gui.Interactive();
     for (const auto& [name, element] : snapshot) {
         if (element->enabled == 0) continue;

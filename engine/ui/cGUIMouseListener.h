@@ -2,9 +2,10 @@
 // cGUIMouseListener: turns mouse messages into GUI hover, press and click.
 //
 // Positions become GUI pixels through the manager (from the viewport's lower
-// left corner, y up, so letterbox bars are taken off). Every move tells every
-// enabled element whether the pointer is over it; a button going down presses
-// the elements under the pointer and un-presses the rest; a button coming up
+// left corner, y up, so letterbox bars are taken off). Every move carries the
+// GUI cursor along and tells every enabled element whether the pointer is
+// over it; a button going down presses the elements under the pointer and
+// un-presses the rest; a button coming up
 // over a pressed element clicks it: its onClick runs and "ButtonPress" plays.
 // Any mouse button counts. Hidden elements take no input. Each walk goes over
 // a copy of the manager's table, so callbacks may build or clear screens.
