@@ -45,6 +45,16 @@ public:
         }
     }
 
+    // Calls visit on every object in use.
+    template <typename Visit>
+    void ForEachInUse(Visit visit) {
+        for (const auto& block : blocks) {
+            for (std::size_t i = 0; i < kBlockSize; ++i) {
+                if (block[i].kind != cUIElementBase::kReleased) visit(block[i]);
+            }
+        }
+    }
+
     std::size_t Capacity() const { return blocks.size() * kBlockSize; }
     std::size_t FreeCount() const { return free.size(); }
 

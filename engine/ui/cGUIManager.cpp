@@ -424,7 +424,14 @@ void cGUIManager::SetFocus(cUIEditableTextbox* box) {
 void cGUIManager::OnViewportResize(const ScreenRect& new_viewport) {
     viewport = new_viewport;
     if (cUIMouseCursor* shown = Cursor()) shown->Refresh();
-    for (const auto& [name, element] : elements) element->Refresh();
+    // Every element in use, named or not (a twin of a taken name still draws).
+    auto refresh = [](cUIElementBase& element) { element.Refresh(); };
+    images.ForEachInUse(refresh);
+    buttons.ForEachInUse(refresh);
+    textboxes.ForEachInUse(refresh);
+    panels.ForEachInUse(refresh);
+    interactiveImages.ForEachInUse(refresh);
+    editableTextboxes.ForEachInUse(refresh);
 }
 
 UIVector2 cGUIManager::ToGUIPixels(int x, int y) const {

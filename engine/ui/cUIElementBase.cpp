@@ -60,7 +60,8 @@ void cUIElementBase::RecomputeTransform() {
     const float left = viewport ? viewport->left : 0.0f;
     const float top = viewport ? viewport->top : 0.0f;
     const Matrix4x4 scale = Matrix4x4::Scaling(Vector3{scaleX, scaleY, 0.0f});
-    const Matrix4x4 turn = Quaternion::FromAxisAngle(Vector3{0.0f, 0.0f, 1.0f}, rotation * kRadiansPerDegree).ToMatrix();
+    const Vector3 z_axis{0.0f, 0.0f, 1.0f};
+    const Matrix4x4 turn = Quaternion::FromAxisAngle(z_axis, rotation * kRadiansPerDegree).ToMatrix();
     const Matrix4x4 move = Matrix4x4::Translation(Vector3{left + screen.x, top + screen.y, 0.0f});
     transform = move * turn * scale;
 }

@@ -142,7 +142,9 @@ TEST_F(GUIManagerTest, PanelChildrenKeepTheirPlaceVisibilityAndLayer) {
 
 TEST_F(GUIManagerTest, AResizedViewportRefreshesSizesAndHitRectangles) {
     auto* button = gui().CreateButton({0.5f, 0.5f}, "buttonTS", "Button", "", 0.1f, 0.2f, 64, 64, 5);
+    auto* twin = gui().CreateImage({0.5f, 0.5f}, "buttonTS", "Button", 0.3f, 0.1f, 5);
     gui().OnViewportResize(Engine::ScreenRect{0.0f, 0.0f, 2000.0f, 1000.0f});
+    EXPECT_EQ(twin->Sprite().Width(), 600.0f) << "an element without a table entry is refreshed too";
     EXPECT_EQ(button->Sprite().Width(), 200.0f);
     EXPECT_EQ(button->Sprite().Height(), 200.0f);
     EXPECT_EQ(button->hitRect, (UIRect{900.0f, 400.0f, 1100.0f, 600.0f}));
