@@ -13,6 +13,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/core/cLog.h"
 #include "engine/platform/cMouseState.h"
@@ -24,6 +25,9 @@
 #include "engine/resource/cNullShaderManager.h"
 #include "engine/resource/cNullTextureManager.h"
 #include "engine/resource/cResourceSystem.h"
+#include "engine/resource/cTextureSet.h"
+#include "engine/resource/eTextureFormat.h"
+#include "engine/resource/eTextureType.h"
 #include "engine/ui/cGUIManager.h"
 
 namespace {
@@ -57,10 +61,16 @@ struct GUIScene {
     GUIScene() : buffers(renderer) {
         renderer.Initialise();
         cResourceSystem& resources = cResourceSystem::Instance();
-        resources.InstallTextureManager(std::make_unique<cNullTextureManager>(renderer));
+        auto texture_manager = std::make_unique<cNullTextureManager>(renderer);
+        textures = texture_manager.get();
+        resources.InstallTextureManager(std::move(texture_manager));
         resources.InstallMeshManager(std::make_unique<cMeshManager>(buffers));
         resources.InstallShaderManager(std::make_unique<cNullShaderManager>(renderer));
         resources.InstallMaterialManager(std::make_unique<cMaterialManager>());
+        // Sheets of the sizes the art has, held all run long.
+        MakeSheet("buttonTS", 256, 64);
+        MakeSheet("textboxTS", 128, 64);
+        MakeSheet("panelTS", 256, 256);
         std::string xml = "<Screen>";
         for (int p = 0; p < kPanels; ++p) xml += PanelXml(p);
         std::ofstream(path) << xml << "</Screen>";
@@ -68,13 +78,22 @@ struct GUIScene {
     }
     ~GUIScene() {
         cGUIManager::Destroy();
+        for (cTextureSet*& set : sheets) textures->ReleaseTextureSet(set);
         cResourceSystem::Destroy();
         cAnimationRegistry::Destroy();
         std::filesystem::remove(path);
     }
 
+    void MakeSheet(const std::string& name, int32_t width, int32_t height) {
+        cTextureSet* set = textures->GetTextureSet(name);
+        set->AddTexture(textures->CreateTexture(name + ".tga", TT_2D, width, height, TF_ARGB8, nullptr));
+        sheets.push_back(set);
+    }
+
     cNullRenderer renderer;
     cNullHardwareBufferManager buffers;
+    cNullTextureManager* textures = nullptr;
+    std::vector<cTextureSet*> sheets;
     std::string path = (std::filesystem::temp_directory_path() / "bench_gui_layout.xml").string();
 };
 
