@@ -55,8 +55,8 @@ def mock_screen(pictures):
         centred_text(draw, (300, 260 + 62 * state), label, 18)
     for state, name in enumerate(["MuteButtonTS", "UnmuteButtonTS"]):
         picture = frame_of(pictures[name], manifest.BUTTON_FRAME, state)
-        place(sheet, picture, (205 + 190 * state, 530), (164, 46))
-        centred_text(draw, (205 + 190 * state + 14, 530), "Sound", 18)
+        place(sheet, picture, (190 + 220 * state, 530), (205, 54))
+        centred_text(draw, (190 + 220 * state, 530), "Sound", 18)
     for state in range(2):
         picture = frame_of(pictures["textboxTS"], entries["textboxTS"].frame, state)
         place(sheet, picture, (760, 140 + 50 * state), (300, 36))

@@ -158,12 +158,12 @@ def icon_colour(state):
 
 
 def speaker_icon(waves):
-    """A speaker in the button's left quarter with sound waves (sound on) or a cross (muted)."""
+    """A speaker at the button's left end, clear of centred text, with sound waves (sound on) or a cross (muted)."""
     def icon(colour, alpha, box, state):
         height, width = alpha.shape
-        cx = box[0] + (box[3] - box[1]) * 0.62
+        cx = box[0] + (box[3] - box[1]) * 0.36
         cy = (box[1] + box[3]) / 2.0
-        u = (box[3] - box[1]) * 0.22
+        u = (box[3] - box[1]) * 0.15
 
         def draw(canvas, s):
             canvas.rectangle([(cx - 1.3 * u) * s, (cy - 0.45 * u) * s, (cx - 0.5 * u) * s, (cy + 0.45 * u) * s],
@@ -218,17 +218,17 @@ def paint_close_button():
 # ---- text box, panel, overlay --------------------------------------------
 
 def textbox_frame(focused):
+    """Thin rim, small corners: the frame is stretched to whatever size the box has, so
+    nothing in it may look wrong when widened five times."""
     size = 64
     rim_colour = GOLD if focused else MOON_RIM
     colour, alpha = blank(size, size)
-    outer = shape_mask(size, size, rounded((2, 2, 62, 62), 10))
-    inner = shape_mask(size, size, rounded((5, 5, 59, 59), 7))
-    if focused:
-        colour, alpha = over(colour, alpha, AMBER, blur(outer, 4) * 0.6)
+    outer = shape_mask(size, size, rounded((0, 0, 64, 64), 4))
+    inner = shape_mask(size, size, rounded((2, 2, 62, 62), 3))
     colour, alpha = over(colour, alpha, rim_colour, outer)
-    # The writing field: darker than any button, so typed text stands out.
-    field = vertical(size, size, rgb("#0b0d1e"), rgb("#161a36") if not focused else rgb("#1d2248"))
-    return to_rgba(*over(colour, alpha, brushed(field, 700 + focused, 0.05), inner))
+    # The writing field: darker than any button, so typed text stands out; focus lifts it a little.
+    field = vertical(size, size, rgb("#0b0d1e"), rgb("#1d2248") if focused else rgb("#141830"))
+    return to_rgba(*over(colour, alpha, field, inner))
 
 
 def paint_textbox():
