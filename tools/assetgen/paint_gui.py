@@ -279,14 +279,14 @@ def cursor_frame(twinkle):
     """A moon-white arrow whose point is the top left corner (the pointer position), outlined
     in night blue so it reads over pale and dark screens alike, with a gold star on its tail."""
     size = 128
-    arrow = [(2, 2), (2, 92), (26, 70), (44, 112), (62, 104), (44, 64), (78, 64)]
+    arrow = [(4, 4), (4, 92), (27, 70), (44, 110), (61, 102), (45, 64), (78, 64)]
 
     def outline(canvas, s):
         canvas.polygon([(x * s, y * s) for x, y in arrow], fill=255, outline=255)
         canvas.line([(x * s, y * s) for x, y in arrow + [arrow[0]]], fill=255, width=10 * s, joint="curve")
     body = shape_mask(size, size, lambda c, s: c.polygon([(x * s, y * s) for x, y in arrow], fill=255))
     edge = shape_mask(size, size, outline)
-    # The outline keeps the very point exact: it is clipped at the image's top left corner.
+    # The outline's own point reaches the image's top left corner, so the drawn tip is the pointer.
     colour, alpha = blank(size, size)
     colour, alpha = over(colour, alpha, NIGHT_DEEP, edge)
     fill = vertical(size, size, CREAM, MOON_PALE)
