@@ -10,7 +10,7 @@ import numpy as np
 from PIL import Image, ImageDraw
 
 import manifest
-from paint_gui import FONT, font  # noqa: F401 (FONT documents where the text face comes from)
+from paint_gui import font
 
 SCREEN = (1024, 768)
 INK = (255, 255, 255, 255)
