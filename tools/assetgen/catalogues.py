@@ -1,6 +1,7 @@
 """Writes the game's resource catalogues from the manifest: "TextureData.xml",
 "MaterialData.xml", "MeshData.xml", "PrefabData.xml", "decorations.xml",
-"binaryTiles.xml" and "billboards.xml" in GameData/XML_Resources/.  Every name
+"binaryTiles.xml" and "billboards.xml" in GameData/XML_Resources/, and the
+achievement banners' GUI layout "AchievementLayout.xml" in GameData/XML_Game/.  Every name
 comes from the one table, so a texture set, mesh or material named in one
 catalogue is the one another defines.
 
@@ -18,9 +19,9 @@ HEADER = ('<?xml version="1.0" encoding="UTF-8"?>\n'
           "<!-- Written by tools/assetgen/build from tools/assetgen/manifest.py: edit the table there. -->\n")
 
 
-def element(name, **attributes):
+def element(tag, **attributes):
     """An empty element with its attributes in the order given."""
-    return "<%s %s/>" % (name, " ".join("%s=%s" % (k, quoteattr(str(v))) for k, v in attributes.items()))
+    return "<%s %s/>" % (tag, " ".join("%s=%s" % (k, quoteattr(str(v))) for k, v in attributes.items()))
 
 
 def number(value):
@@ -48,6 +49,12 @@ def texture_data():
     lines.append("  <!-- Particle systems: each system draws with the texture set of its own name. -->")
     for particle in manifest.PARTICLES:
         lines += texture_set(particle.name, particle.texture + ".png")
+    lines.append("  <!-- GUI: frames side by side in one row (see manifest.GUI for their sizes). -->")
+    for entry in manifest.GUI:
+        lines += texture_set(entry.texture_set, entry.file, manifest.GUI_PATH)
+    lines.append("  <!-- Achievement banners, one per achievement index. -->")
+    for index in range(len(manifest.ACHIEVEMENTS)):
+        lines += texture_set(manifest.achievement_art(index), manifest.achievement_file(index), manifest.GUI_PATH)
     lines.append("</TextureSets>")
     return lines
 
@@ -133,6 +140,32 @@ def billboards():
     return lines
 
 
+# ---- AchievementLayout.xml -------------------------------------------------
+
+# Banners sit hidden at the top centre; the achievement store slides them in from the left
+# and out to the right.  At 4:3 this size keeps the pictures' 4:1 shape (410 x 102 pixels at
+# 1024 x 768), above the game's HUD and below the pause menu's layers.
+BANNER_POSITION = (0.5, 0.88)
+BANNER_SIZE = (0.4, 0.133)
+BANNER_LAYER = 8
+
+
+def achievement_layout():
+    lines = ["<GUILayout>"]
+    for index in range(len(manifest.ACHIEVEMENTS)):
+        lines.append("  " + element("UIImage", name=manifest.achievement_art(index),
+                                    TSname=manifest.achievement_art(index),
+                                    normwidth=number(BANNER_SIZE[0]), normheight=number(BANNER_SIZE[1]),
+                                    normPosX=number(BANNER_POSITION[0]), normPosY=number(BANNER_POSITION[1]),
+                                    layer=BANNER_LAYER, visible=0))
+    lines.append("</GUILayout>")
+    return lines
+
+
+LAYOUTS = {
+    manifest.ACHIEVEMENT_LAYOUT: achievement_layout,
+}
+
 CATALOGUES = {
     "TextureData.xml": texture_data,
     "MaterialData.xml": material_data,
@@ -144,14 +177,18 @@ CATALOGUES = {
 }
 
 
-def main(gamedata):
-    out_dir = os.path.join(gamedata, "XML_Resources")
+def write_all(out_dir, builders):
     os.makedirs(out_dir, exist_ok=True)
-    for file_name, build in CATALOGUES.items():
+    for file_name, build in builders.items():
         path = os.path.join(out_dir, file_name)
         with open(path, "w", newline="\n") as f:
             f.write(HEADER + "\n".join(build()) + "\n")
         print("catalogue", path)
+
+
+def main(gamedata):
+    write_all(os.path.join(gamedata, "XML_Resources"), CATALOGUES)
+    write_all(os.path.join(gamedata, "XML_Game"), LAYOUTS)
 
 
 if __name__ == "__main__":

@@ -29,8 +29,11 @@ def on_background(image):
 
 
 def textures_under(root):
+    """Every texture but the GUI pictures, which have a sheet of their own (gui_sheet.py)."""
     found = []
-    for folder, _dirs, files in os.walk(root):
+    for folder, dirs, files in os.walk(root):
+        if folder == root and "GUI" in dirs:
+            dirs.remove("GUI")
         for name in files:
             if name.endswith((".png", ".tga")):
                 found.append(os.path.relpath(os.path.join(folder, name), root))

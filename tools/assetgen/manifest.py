@@ -177,6 +177,54 @@ PARTICLES = [
 ]
 PARTICLE_TEXTURE_SIZE = 256
 
+# GUI pictures, in GameData/Textures/GUI/.  Animated ones hold their frames side by side in one
+# row, left to right, so frame f sits at column f whichever way a renderer counts rows.
+#   frame:  pixel size of one frame (the layouts' "framewidth" x "frameheight"); frames: how many
+# Buttons: 0 idle, 1 hover, 2 pressed, 3 disabled.  The text box: 0 without and 1 with the
+# keyboard focus (each focus animation shows its first frame).  The cursor: its point is the
+# top left corner; 0 and 3 rest, 1 and 2 twinkle.  The mute button shows "MuteButtonTS"
+# while sound plays and "UnmuteButtonTS" while muted, in the options layout's button frames.
+GUI_PATH = "./GameData/Textures/GUI/"
+GuiTexture = namedtuple("GuiTexture", "texture_set file frame frames")
+BUTTON_FRAME = (512, 256)
+GUI = [
+    GuiTexture("buttonTS", "button.png", BUTTON_FRAME, 4),
+    GuiTexture("MuteButtonTS", "button_mute.png", BUTTON_FRAME, 4),
+    GuiTexture("UnmuteButtonTS", "button_unmute.png", BUTTON_FRAME, 4),
+    GuiTexture("closebuttonTS", "close_button.png", (32, 32), 4),
+    GuiTexture("textboxTS", "textbox.png", (64, 64), 2),
+    GuiTexture("MouseCursorTS", "cursor.png", (128, 128), 4),
+    GuiTexture("panelTS", "panel.png", (512, 512), 1),
+    GuiTexture("BlackOverlayTS", "black_overlay.png", (64, 64), 1),
+]
+
+# Achievement banners, by index: title and the line under it.  Each is a texture set
+# "AchievementArt<n>" and an image of that name in "AchievementLayout.xml".
+Achievement = namedtuple("Achievement", "title line emblem")
+ACHIEVEMENTS = [
+    Achievement("First Light", "Brought the lantern home from the first night", "star"),
+    Achievement("Lights Out", "Even brave lanterns flicker sometimes", "lantern"),
+    Achievement("Into the Woods", "Found the way through the whispering trees", "tree"),
+    Achievement("Turn of the Key", "Opened a locked door", "key"),
+    Achievement("Leap of Faith", "Floated away before any checkpoint", "feather"),
+    Achievement("Sweet Tooth", "Gathered a hundred candies", "candy"),
+    Achievement("Moon Walker", "Crossed the deepest night", "moon"),
+    Achievement("Flattened", "Met the hammer head on", "hammer"),
+    Achievement("Dawn", "Chased the last ghost into the morning", "sun"),
+    Achievement("Night Owl", "A secret of the storybook night", "owl"),
+]
+ACHIEVEMENT_FRAME = (1024, 256)
+ACHIEVEMENT_LAYOUT = "AchievementLayout.xml"  # in GameData/XML_Game/
+
+
+def achievement_art(index):
+    return "AchievementArt%d" % index
+
+
+def achievement_file(index):
+    return "achievement_%d.png" % index
+
+
 # Materials: render states by name (the catalogue's "MaterialRS"), then at most one shader
 # program: (file, vertex entry, pixel entry, automatic matrices switched on).
 Material = namedtuple("Material", "name comment states shader")
@@ -254,6 +302,8 @@ def _check():
     assert len(materials) == len(set(materials)), "a material name appears twice"
     used = {e.material for e in MODELS} | {b.material for b in BILLBOARDS + [HALO]}
     assert used <= set(materials), sorted(used - set(materials))
+    assert len({g.texture_set for g in GUI}) == len(GUI), "a GUI texture set appears twice"
+    assert len(ACHIEVEMENTS) == 10, "the game looks up exactly ten achievement banners"
 
 
 _check()

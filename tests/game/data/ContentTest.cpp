@@ -2,8 +2,9 @@
 // entry names a file that exists with exactly that case and that the engine's
 // own loaders accept; every prefab, decoration, tile and billboard names
 // resources the catalogues define; every model holds the animations its
-// entity plays; and the MD2 writer of the asset generator round-trips through
-// the engine's loader.
+// entity plays; the GUI pictures hold whole frames and the achievement
+// banners' layout names its art; and the MD2 writer of the asset generator
+// round-trips through the engine's loader.
 //
 // The tests run in a temporary folder that links "GameData" to the shipped
 // data, so the catalogues' relative paths resolve as in the game and the log
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -232,6 +234,59 @@ TEST_F(ContentTest, TheResourcesTheCodeNamesOutrightExist) {
     const iTexture* cube = textures.LoadCubeTexture(sky_file, sky_dir);
     ASSERT_NE(cube, nullptr) << EngineLog();
     EXPECT_EQ(cube->Type(), 2);
+}
+
+// ---- GUI art --------------------------------------------------------------------
+
+// Texture sets the screens draw with, in the frame grid their elements expect:
+// frames side by side, so the picture is frames x frame width wide.
+struct GuiArt {
+    const char* texture_set;
+    int frame_width;
+    int frame_height;
+    int frames;
+};
+
+constexpr GuiArt kGuiArt[] = {
+    {"buttonTS", 512, 256, 4},       {"MuteButtonTS", 512, 256, 4}, {"UnmuteButtonTS", 512, 256, 4},
+    {"closebuttonTS", 32, 32, 4},    {"textboxTS", 64, 64, 2},      {"MouseCursorTS", 128, 128, 4},
+};
+
+TEST_F(ContentTest, EveryGuiPictureHoldsWholeFramesOfTheSizeItsElementsCut) {
+    LoadCatalogues();
+    for (const GuiArt& art : kGuiArt) {
+        const cTextureSet* set = textures.TextureSets().Find(art.texture_set);
+        ASSERT_TRUE(set != nullptr && !set->Textures().empty()) << art.texture_set;
+        const iTexture* picture = set->Textures().front();
+        EXPECT_EQ(picture->Width(), art.frame_width * art.frames) << art.texture_set;
+        EXPECT_EQ(picture->Height(), art.frame_height) << art.texture_set;
+    }
+    // One picture each, stretched to the element: any size will do.
+    for (const char* stretched : {"panelTS", "BlackOverlayTS"}) {
+        EXPECT_TRUE(TextureSetHoldsATexture(stretched)) << stretched;
+    }
+}
+
+TEST_F(ContentTest, TheBannerLayoutHoldsTenHiddenBannersWithTheirOwnArt) {
+    LoadCatalogues();
+    cXmlFile layout("./GameData/XML_Game/AchievementLayout.xml");
+    ASSERT_TRUE(layout.IsLoaded());
+    std::map<std::string, std::string> art_of;
+    for (const tinyxml2::XMLElement* image = layout.First().element->FirstChildElement("UIImage"); image != nullptr;
+         image = image->NextSiblingElement("UIImage")) {
+        ASSERT_TRUE(image->Attribute("name") && image->Attribute("TSname"));
+        EXPECT_TRUE(image->Attribute("visible", "0")) << image->Attribute("name") << " shows before it is earned";
+        EXPECT_GT(image->FloatAttribute("normwidth"), 0.0f);
+        EXPECT_GT(image->FloatAttribute("normheight"), 0.0f);
+        art_of[image->Attribute("name")] = image->Attribute("TSname");
+    }
+    EXPECT_EQ(art_of.size(), 10u);
+    for (int index = 0; index < 10; ++index) {
+        const std::string name = "AchievementArt" + std::to_string(index);
+        ASSERT_EQ(art_of.count(name), 1u) << name;
+        EXPECT_EQ(art_of[name], name);
+        EXPECT_TRUE(TextureSetHoldsATexture(art_of[name])) << name;
+    }
 }
 
 // ---- The asset generator's MD2 writer -----------------------------------------
