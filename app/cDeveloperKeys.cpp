@@ -18,6 +18,8 @@ void cDeveloperKeys::Process(const Engine::cKeyboardState& keyboard, cGameStateM
     if (ctrl && pressed(Engine::kVK_F1)) manager.next_id = StatePrototype1;
     if (ctrl && pressed(Engine::kVK_F3)) manager.next_id = StateSandbox3;
     if (ctrl && pressed(Engine::kVK_F4)) {
+        // The editor opens the level as it is written, not as a restart left it.
+        cLevelManager::Instance().checkpoint.Clear();
         Engine::cWindow::Instance().ShowSystemCursor(true);
         manager.next_id = StateSceneEditor;
     }

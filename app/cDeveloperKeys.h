@@ -6,7 +6,7 @@
 // pressed in one frame they are handled in the order below and the last
 // request wins:
 //   Ctrl+F1  gameplay            Ctrl+F3  sandbox 3
-//   Ctrl+F4  scene editor, with the system cursor shown
+//   Ctrl+F4  scene editor, with the system cursor shown and the checkpoint record cleared
 //   Ctrl+R   restart             F5 / F6  restart at the next / previous level
 //                                         (the level number never goes below 0)
 //   F7       model viewer

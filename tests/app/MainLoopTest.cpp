@@ -379,6 +379,22 @@ TEST_P(LevelKeysTest, ChangeTheLevelNumber) {
     cLevelManager::Destroy();
 }
 
+TEST_F(MainLoopTest, CtrlF4ClearsTheCheckpointRecordForTheEditor) {
+    cLevelManager::Instance().checkpoint.reached = true;
+    cLevelManager::Instance().checkpoint.collected_candy = {0, 2};
+    QuitInUpdate(StateMainMenu, 3);
+    QuitInUpdate(StateSceneEditor, 1);
+    on_frame = [](unsigned frame) {
+        if (frame != 2) return;
+        Engine::cKeyboardState::Instance().KeyDown(Engine::kVK_CONTROL);
+        Engine::cKeyboardState::Instance().KeyDown(Engine::kVK_F4);
+    };
+    RunFrom(StateMainMenu, WithDeveloperKeys());
+    EXPECT_FALSE(cLevelManager::Instance().checkpoint.reached);
+    EXPECT_TRUE(cLevelManager::Instance().checkpoint.collected_candy.empty());
+    cLevelManager::Destroy();
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, LevelKeysTest,
                          ::testing::Values(LevelKeyCase{"F5Next", Engine::kVK_F5, 0, 1},
                                            LevelKeyCase{"F6Previous", Engine::kVK_F6, 3, 2},
