@@ -55,6 +55,13 @@ float cUIElementBase::ViewportWidth() const { return viewport ? viewport->right 
 float cUIElementBase::ViewportHeight() const { return viewport ? viewport->bottom - viewport->top : 1.0f; }
 
 // Scale, then the rotation about z, then the move to the centre on screen.
+UIRect cUIElementBase::WindowRect() const {
+    const UIRect r = PixelRect();
+    const float left = viewport ? viewport->left : 0.0f;
+    const float top = viewport ? viewport->top : 0.0f;
+    return UIRect{r.left + left, r.bottom + top, r.right + left, r.top + top};
+}
+
 void cUIElementBase::RecomputeTransform() {
     const UIVector2 screen = GetScreenPosition();
     const float left = viewport ? viewport->left : 0.0f;

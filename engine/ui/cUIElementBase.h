@@ -58,6 +58,10 @@ public:
     float PixelHeight() const { return height * ViewportHeight(); }
     // The element's pixel size centred on its screen position.
     UIRect PixelRect() const { return UIRect::Centred(GetScreenPosition(), PixelWidth(), PixelHeight()); }
+    // The pixel rectangle in window pixels from the lower left corner, moved by
+    // the viewport's corner as the transform moves sprites: text drawn there sits
+    // on its sprite when the picture is letterboxed.
+    UIRect WindowRect() const;
 
     std::string name;
     int32_t kind = kReleased;

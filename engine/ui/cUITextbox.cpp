@@ -3,7 +3,7 @@
 namespace Engine {
 
 void PlaceText(cFontGfxCmp& font, const cUIElementBase& element) {
-    const UIRect r = element.PixelRect();
+    const UIRect r = element.WindowRect();
     font.rectangle = Vector4{r.left, r.bottom, r.right, r.top};
 }
 

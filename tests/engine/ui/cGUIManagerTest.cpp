@@ -150,4 +150,20 @@ TEST_F(GUIManagerTest, AResizedViewportRefreshesSizesAndHitRectangles) {
     EXPECT_EQ(button->hitRect, (UIRect{900.0f, 400.0f, 1100.0f, 600.0f}));
 }
 
+TEST_F(GUIManagerTest, LetterboxedTextSitsOnItsSprite) {
+    // A 1280 x 720 picture in the middle of a 1600 x 1024 screen: bars on all four sides.
+    gui().OnViewportResize(Engine::ScreenRect{160.0f, 152.0f, 1440.0f, 872.0f});
+    auto* button = gui().CreateButton({0.25f, 0.75f}, "buttonTS", "Button", "Go", 0.1f, 0.1f, 64, 64, 5);
+    auto* text = gui().CreateTextbox("Hi", {0.5f, 0.5f}, "Text", 0.2f, 0.1f, 5);
+    for (const auto& [element, font] :
+         {std::pair{static_cast<Engine::cUIElementBase*>(button), &button->Font()}, std::pair{
+              static_cast<Engine::cUIElementBase*>(text), &text->Font()}}) {
+        const Engine::Vector4& r = font->rectangle;
+        EXPECT_FLOAT_EQ((r.x + r.z) / 2.0f, element->transform.m[0][3]) << element->name;
+        EXPECT_FLOAT_EQ((r.y + r.w) / 2.0f, element->transform.m[1][3]) << element->name;
+    }
+    EXPECT_FLOAT_EQ(button->transform.m[0][3], 160.0f + 320.0f);
+    EXPECT_FLOAT_EQ(button->transform.m[1][3], 152.0f + 540.0f);
+}
+
 }  // namespace
