@@ -22,6 +22,7 @@
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
+#include "engine/ui/cGUIManager.h"
 #include "game/data/GameDataLoader.h"
 #include "game/data/cGameData.h"
 #include "game/data/cLevelManager.h"
@@ -31,6 +32,20 @@
 #include "game/entities/cGlobalEffects.h"
 
 namespace Game {
+
+namespace {
+
+// A state name the developer settings accept, or a state class's number (9 is the GUI gallery,
+// which has no name there).
+GameStateId LaunchStateId(const std::string& name) {
+    if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos && name.size() <= 2) {
+        const GameStateId id = std::stoi(name);
+        return IsStateClassId(id) ? id : StateNone;
+    }
+    return StateIdFromName(name);
+}
+
+}  // namespace
 
 cApplication::cApplication(cLaunchOptions options_, cGameStateManager::StateFactory state_factory_)
     : options(std::move(options_)), state_factory(std::move(state_factory_)) {}
@@ -53,7 +68,7 @@ bool cApplication::StartUp() {
     GameStateId initial_state = StateSplash;
     if (!ReadDevSettings(initial_state)) initial_state = StateSplash;
     if (!options.state_name.empty()) {
-        initial_state = StateIdFromName(options.state_name);
+        initial_state = LaunchStateId(options.state_name);
         if (initial_state == StateNone) {
             error = "Error: there is no state named " + options.state_name;
             return false;
@@ -78,6 +93,7 @@ bool cApplication::StartEngine(const Engine::WindowDesc& desc) {
     Engine::cCollisionManager::Instance();
     Engine::cPhysicsWorld::Instance().Reset(Engine::Vector3(0, -10, 0));
     if (config.sound_kind == 1) Engine::CreateSoundManager();
+    Engine::cGUIManager::Instance();  // with its two input listeners, after the renderer it draws through
     Engine::cSceneManager::Instance();
     return true;
 }
@@ -125,6 +141,7 @@ void cApplication::StartGame(GameStateId initial_state) {
     // Each step logs its own failure; the game runs with whatever did load.
     LoadGameData(cGameData::Instance().enable_tessary);
     cGameFactory::Instance().Register();
+    Engine::cGUIManager::Instance().CreateCursor(kCursorSize, kCursorSize, "MouseCursorTS", {0.5f, 0.5f});
 }
 
 // The level manager asks which state is loading a level, may end the game,
@@ -160,6 +177,7 @@ void cApplication::InputStep(float dt, unsigned frame) {
 void cApplication::ShutDown() {
     ShutDownGame();
     Engine::cLog::Instance();
+    Engine::cGUIManager::Destroy();
     Engine::DestroySoundManager();
     Engine::cCollisionManager::Instance().Clear();
     Engine::cPhysicsWorld::Instance().ClearObjects();

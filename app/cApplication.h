@@ -4,10 +4,11 @@
 // Start-up runs in a fixed order: settings, window description, log, engine
 // (window and input state, the device layer with the resource managers, the
 // scene renderer with the particle systems drawn through it, the engine
-// services), developer settings, the game-data
-// record that seeds the random generator, then the game (state manager,
-// entity factory). Shut-down runs the other way: the scene renderer goes
-// before the resource managers its models and lights hold. The state classes
+// services, the GUI with its input listeners), developer settings, the
+// game-data record that seeds the random generator, then the game (state
+// manager, game data, entity factory, the on-screen cursor). Shut-down runs
+// the other way: the GUI goes first, and the scene renderer before the
+// resource managers its models and lights hold. The state classes
 // reach the manager through the state factory the entry passes in, so this
 // library does not depend on them.
 
@@ -38,6 +39,9 @@ public:
     const std::string& Error() const { return error; }
 
 private:
+    // The on-screen cursor's size in window pixels.
+    static constexpr float kCursorSize = 50.0f;
+
     bool StartEngine(const Engine::WindowDesc& desc);
     bool OpenWindow(const Engine::WindowDesc& desc);
     Engine::EngineConfig StoreEngineConfig();

@@ -11,6 +11,7 @@
 #include "engine/core/cXmlFile.h"
 #include "engine/platform/cMouseState.h"
 #include "engine/platform/cWindow.h"
+#include "engine/render/cDeviceResetOrder.h"
 #include "engine/render/scene/SceneRendererAccess.h"
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/ui/cGUIKeyboardListener.h"
@@ -90,10 +91,13 @@ cGUIManager::cGUIManager() {
     }
     mouseListener = std::make_unique<cGUIMouseListener>(*this);
     keyboardListener = std::make_unique<cGUIKeyboardListener>(*this);
+    // Made after the scene renderer, so its viewports are already new when this hears of a change.
+    cDeviceResetOrder::Instance().AddDisplayModeListener(this);
 }
 
 // The window may be gone at shut-down, so the cursor goes without touching it.
 cGUIManager::~cGUIManager() {
+    if (cDeviceResetOrder::Exists()) cDeviceResetOrder::Instance().RemoveDisplayModeListener(this);
     Clear();
     if (cursor) cursor->Release();
 }
@@ -432,6 +436,10 @@ void cGUIManager::OnViewportResize(const ScreenRect& new_viewport) {
     panels.ForEachInUse(refresh);
     interactiveImages.ForEachInUse(refresh);
     editableTextboxes.ForEachInUse(refresh);
+}
+
+void cGUIManager::OnDisplayModeChanged() {
+    if (cSceneRenderer* scene = GetSceneRenderer()) OnViewportResize(scene->Viewports().viewport);
 }
 
 UIVector2 cGUIManager::ToGUIPixels(int x, int y) const {

@@ -11,6 +11,10 @@
 // element); elements draw through the sprite layers given (the scene
 // renderer's by default, none without one).
 //
+// The GUI follows the display mode: after a change of resolution or full
+// screen it takes the scene renderer's new viewport and refreshes every
+// element, so screens keep their proportions and hit tests stay true.
+//
 // Layout files: the root's "GUIBackground", then every "UIImage",
 // "UIInteractiveImage", "UITextbox", "UIEditableTextbox" and "UIButton", and
 // last every "UIPanel" with its children; see LoadLayout.
@@ -21,6 +25,7 @@
 
 #include "engine/core/Letterbox.h"
 #include "engine/core/Singleton.h"
+#include "engine/render/iDisplayModeListener.h"
 #include "engine/ui/UIGeometry.h"
 #include "engine/ui/UIPool.h"
 #include "engine/ui/cUIButton.h"
@@ -41,7 +46,7 @@ class cGUIMouseListener;
 class cGUIKeyboardListener;
 class iSpriteLayers;
 
-class cGUIManager : public Singleton<cGUIManager> {
+class cGUIManager : public Singleton<cGUIManager>, public iDisplayModeListener {
     friend class Singleton<cGUIManager>;
 
 public:
@@ -49,7 +54,7 @@ public:
     static constexpr const char* kClickSound = "ButtonPress";
     static constexpr uint8_t kDefaultLayer = 5;
 
-    ~cGUIManager();
+    ~cGUIManager() override;
 
     // Builds the elements of a layout file; false (creating nothing) when it cannot be read.
     bool LoadLayout(const std::string& path);
@@ -105,6 +110,8 @@ public:
     // The viewport in window pixels; every element is refreshed for it.
     void OnViewportResize(const ScreenRect& new_viewport);
     const ScreenRect& Viewport() const { return viewport; }
+    // Takes the scene renderer's viewport after a display-mode change.
+    void OnDisplayModeChanged() override;
     // A window position (origin top left) in GUI pixels: from the viewport's lower left corner, y up.
     UIVector2 ToGUIPixels(int x, int y) const;
     // Where new components register to be drawn (null: nowhere).
