@@ -1,6 +1,7 @@
 #include "game/data/cAchievementStore.h"
 
 #include "engine/core/XmlAttributes.h"
+#include "engine/ui/cGUIManager.h"
 
 namespace Game {
 
@@ -60,13 +61,47 @@ bool cAchievementStore::SaveCandyCount() const {
     });
 }
 
+bool cAchievementStore::LoadBannerLayout(const std::string& layout_folder) {
+    Engine::cGUIManager& gui = Engine::cGUIManager::Instance();
+    const bool loaded = gui.LoadLayout(layout_folder + kBannerLayout);
+    for (int32_t i = 0; i < kBannerCount; ++i) {
+        banner_art[i] = loaded ? gui.FindElement("AchievementArt" + std::to_string(i)) : nullptr;
+    }
+    if (banner_art[0] != nullptr) banner_home = {banner_art[0]->posX, banner_art[0]->posY};
+    return loaded;
+}
+
+// The pointers outlive the layout when a state clears the GUI, and the pool
+// hands the released images to other users: only art still registered under
+// its own name is touched.
+Engine::cUIElementBase* cAchievementStore::BannerArt(int32_t index) const {
+    if (index < 0 || index >= kBannerCount || banner_art[index] == nullptr) return nullptr;
+    Engine::cUIElementBase* art = banner_art[index];
+    const auto& elements = Engine::cGUIManager::Instance().Elements();
+    const auto found = elements.find("AchievementArt" + std::to_string(index));
+    return found != elements.end() && found->second == art ? art : nullptr;
+}
+
 void cAchievementStore::UpdateBanners(float dt) {
     if (banner_queue.empty()) return;
     banner_time += dt;
+    Engine::cUIElementBase* art = BannerArt(banner_queue.front());
     if (banner_time >= kBannerEnd) {
+        if (art != nullptr) {
+            art->SetVisible(false);
+            art->SetPosition(banner_home);
+        }
         banner_queue.pop_front();
         banner_time = 0.0f;
+        return;
     }
+    if (art != nullptr) PlaceBanner(*art);
+}
+
+void cAchievementStore::PlaceBanner(Engine::cUIElementBase& art) const {
+    const std::optional<sBannerPlacement> banner = CurrentBanner();
+    art.SetVisible(true);
+    art.SetPosition({banner_home.x + banner->offset_x, banner_home.y});
 }
 
 std::optional<sBannerPlacement> cAchievementStore::CurrentBanner() const {

@@ -20,7 +20,12 @@
 #include <vector>
 
 #include "engine/core/Singleton.h"
+#include "engine/ui/UIGeometry.h"
 #include "game/data/cPlayerFile.h"
+
+namespace Engine {
+class cUIElementBase;
+}
 
 namespace Game {
 
@@ -36,6 +41,8 @@ public:
     static constexpr float kSlideDuration = 2.0f;
     static constexpr float kHoldEnd = 6.0f;
     static constexpr float kBannerEnd = 8.0f;
+    static constexpr int32_t kBannerCount = 10;
+    static constexpr const char* kBannerLayout = "AchievementLayout.xml";
 
     // Reads achievements and candy count from the player's copy, or the shipped one.
     bool Load(const std::string& player_folder, const std::string& shipped_folder);
@@ -47,7 +54,11 @@ public:
     bool Unlock(int32_t index);
     // Queues a banner without unlocking anything.
     void QueueBanner(int32_t index) { banner_queue.push_back(index); }
-    // Advances the banner on show by dt seconds; a finished banner gives way to the next.
+    // Builds the banner art from the layout in layout_folder and finds the ten
+    // images; false when the layout cannot be read. Missing images stay undrawn.
+    bool LoadBannerLayout(const std::string& layout_folder = "GameData/XML_Game/");
+    // Advances the banner on show by dt seconds and places its art; a finished
+    // banner is hidden, goes home and gives way to the next.
     void UpdateBanners(float dt);
     // The banner on show and where it is, or nothing when the queue is empty.
     std::optional<sBannerPlacement> CurrentBanner() const;
@@ -67,7 +78,13 @@ private:
 
     std::vector<int32_t> unlocked;
     cPlayerFile file{cPlayerFile::DefaultPlayerFolder(), cPlayerFile::kShippedFolder, kFileName};
+    // The banner art of index, or null when it is missing or the GUI no longer holds it.
+    Engine::cUIElementBase* BannerArt(int32_t index) const;
+    void PlaceBanner(Engine::cUIElementBase& art) const;
+
     std::deque<int32_t> banner_queue;
+    Engine::cUIElementBase* banner_art[kBannerCount] = {};
+    Engine::UIVector2 banner_home{0.5f, 0.5f};
     float banner_time = 0.0f;
     int32_t candy_count = 0;
 };
