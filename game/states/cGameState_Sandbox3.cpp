@@ -58,9 +58,7 @@ void cGameState_Sandbox3::ConnectButtons() {
 }
 
 void cGameState_Sandbox3::OnButtonClicked(Engine::cUIInteractiveElement* element) {
-    const auto* button = static_cast<const Engine::cUIButton*>(element);
-    Engine::LogEngine("GUI gallery: \"" + button->Text() + "\" clicked");
-    ShowStatus("Clicked: " + button->Text());
+    ShowStatus("Clicked: " + static_cast<const Engine::cUIButton*>(element)->Text());
 }
 
 // The picture takes a press as a click, and the release over it clicks it
@@ -74,6 +72,7 @@ void cGameState_Sandbox3::OnBannerPictureClicked() {
 }
 
 void cGameState_Sandbox3::ShowStatus(const std::string& text) {
+    Engine::LogEngine("GUI gallery: " + text);
     Engine::cGUIManager::Instance().SetElementText(kStatusName, text);
 }
 

@@ -6,7 +6,7 @@
 // layout "GUIGallery.xml": text boxes, an editable text box, an interactive
 // image, buttons (one with the sound icon) and a plain image, with the
 // on-screen cursor above them. Clicking a button writes its text into the
-// status line and the log; clicking the banner picture queues the next
+// status line (and every status line goes to the log); clicking the banner picture queues the next
 // achievement banner, which slides across the top as play shows it. What
 // was typed into the box is logged on leaving, so a scripted run can check
 // the whole route from input events to the GUI.

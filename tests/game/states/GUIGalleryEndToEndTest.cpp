@@ -1,0 +1,78 @@
+// The GUI gallery driven through the real input path: a scripted run of the
+// executable moves, clicks and types through SDL's event queue, and the
+// gallery's log lines show what reached which element.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>  // WIFEXITED, WEXITSTATUS of std::system's status
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "tests/support/TempDir.h"
+
+namespace {
+
+class GUIGalleryEndToEndTest : public ::testing::Test {
+protected:
+    GUIGalleryEndToEndTest() {
+        std::filesystem::create_directory_symlink(std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData",
+                                                  dir.Path() / "GameData");
+    }
+
+    int Run(const std::string& script) {
+        dir.Write("input.txt", script);
+        const std::string command = "cd '" + dir.Path().string() + "' && '" + BRAMBLEBY_EXE +
+                                    "' --headless --state 9 --fixed-dt 0.02 --frames 60 --input input.txt"
+                                    " >out.txt 2>&1";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string Log() const { return TestSupport::ReadFile(dir.File("Engine.log")); }
+    bool Logged(const std::string& line) const { return Log().find(line + "\n") != std::string::npos; }
+
+    TestSupport::TempDir dir;
+};
+
+// In the 1280 x 720 window the gallery panel's "Play" button is centred at
+// (320, 385), its text box at (320, 193) and its banner picture at (320, 286).
+constexpr const char* kPlayClick = "5 move 320 385\n6 buttondown 0\n7 buttonup 0\n";
+
+TEST_F(GUIGalleryEndToEndTest, AClickOnAButtonReachesItsCallback) {
+    ASSERT_EQ(Run(kPlayClick), 0) << TestSupport::ReadFile(dir.File("out.txt"));
+    EXPECT_TRUE(Logged("GUI gallery: Clicked: Play")) << Log();
+}
+
+TEST_F(GUIGalleryEndToEndTest, PressingOnAButtonAndReleasingElsewhereDoesNotClick) {
+    ASSERT_EQ(Run("5 move 320 385\n6 buttondown 0\n7 move 900 600\n8 buttonup 0\n"), 0);
+    EXPECT_FALSE(Logged("GUI gallery: Clicked: Play")) << Log();
+}
+
+TEST_F(GUIGalleryEndToEndTest, TypingGoesToTheClickedTextBoxWithShiftForCapitals) {
+    const std::string typing =
+        "5 move 320 193\n6 buttondown 0\n7 buttonup 0\n"
+        "10 keydown 0x10\n11 keydown 0x47\n12 keyup 0x47\n13 keyup 0x10\n"
+        "14 keydown 0x48\n15 keyup 0x48\n16 keydown 0x31\n17 keyup 0x31\n"
+        "18 keydown 0x20\n19 keyup 0x20\n20 keydown 0x58\n21 keyup 0x58\n22 keydown 0x08\n23 keyup 0x08\n";
+    ASSERT_EQ(Run(typing), 0) << TestSupport::ReadFile(dir.File("out.txt"));
+    EXPECT_TRUE(Logged("GUI gallery: the text box holds \"Gh1 \"")) << Log();
+}
+
+TEST_F(GUIGalleryEndToEndTest, TypingWithoutAFocusedBoxChangesNothing) {
+    ASSERT_EQ(Run("10 keydown 0x47\n11 keyup 0x47\n"), 0);
+    EXPECT_TRUE(Logged("GUI gallery: the text box holds \"\"")) << Log();
+}
+
+TEST_F(GUIGalleryEndToEndTest, TheBannerPictureQueuesOneBannerPerPress) {
+    ASSERT_EQ(Run("5 move 320 286\n6 buttondown 0\n7 buttonup 0\n"), 0);
+    const std::string log = Log();
+    const std::string line = "GUI gallery: Banner 0 on its way\n";
+    const auto first = log.find(line);
+    ASSERT_NE(first, std::string::npos) << log;
+    EXPECT_EQ(log.find(line, first + 1), std::string::npos) << log;
+    EXPECT_EQ(log.find("Banner 1"), std::string::npos) << log;
+}
+
+}  // namespace
