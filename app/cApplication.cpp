@@ -23,6 +23,7 @@
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
 #include "engine/ui/cGUIManager.h"
+#include "game/data/ContentNames.h"
 #include "game/data/GameDataLoader.h"
 #include "game/data/cGameData.h"
 #include "game/data/cLevelManager.h"
@@ -141,7 +142,8 @@ void cApplication::StartGame(GameStateId initial_state) {
     // Each step logs its own failure; the game runs with whatever did load.
     LoadGameData(cGameData::Instance().enable_tessary);
     cGameFactory::Instance().Register();
-    Engine::cGUIManager::Instance().CreateCursor(kCursorSize, kCursorSize, "MouseCursorTS", {0.5f, 0.5f});
+    Engine::cGUIManager::Instance().CreateCursor(kCursorSize, kCursorSize, std::string(Content::kCursorTextureSet),
+                                                 {0.5f, 0.5f});
 }
 
 // The level manager asks which state is loading a level, may end the game,

@@ -137,4 +137,13 @@ inline constexpr std::string_view kParticleSystems[] = {
     "Effect_Splatter", "PlayTestPlayer", "PlayTestEnemy",
 };
 
+// ---- GUI ---------------------------------------------------------------------
+
+inline constexpr std::string_view kGuiFolder = "./GameData/XML_Game/";
+// The layouts the screens load; every texture set they name must exist.
+inline constexpr std::string_view kGuiLayouts[] = {"AchievementLayout.xml", "GUIGallery.xml"};
+// Texture sets the GUI code names outright: the cursor and the editable text box.
+inline constexpr std::string_view kCursorTextureSet = "MouseCursorTS";
+inline constexpr std::string_view kTextboxTextureSet = "textboxTS";
+
 }  // namespace Game::Content

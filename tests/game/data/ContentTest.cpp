@@ -289,6 +289,34 @@ TEST_F(ContentTest, TheBannerLayoutHoldsTenHiddenBannersWithTheirOwnArt) {
     }
 }
 
+// Every element of every shipped layout, panel children included, names a texture set the catalogue
+// holds ("nomat" asks for none), and every button cuts frames that fit in its picture.
+TEST_F(ContentTest, EveryShippedLayoutNamesTextureSetsThatExist) {
+    LoadCatalogues();
+    EXPECT_TRUE(TextureSetHoldsATexture(std::string(Content::kCursorTextureSet)));
+    EXPECT_TRUE(TextureSetHoldsATexture(std::string(Content::kTextboxTextureSet)));
+    for (std::string_view file : Content::kGuiLayouts) {
+        const std::string path = std::string(Content::kGuiFolder) + std::string(file);
+        cXmlFile layout(path);
+        ASSERT_TRUE(layout.IsLoaded()) << path;
+        std::vector<const tinyxml2::XMLElement*> pending{layout.First().element};
+        while (!pending.empty()) {
+            const tinyxml2::XMLElement* parent = pending.back();
+            pending.pop_back();
+            for (const auto* e = parent->FirstChildElement(); e != nullptr; e = e->NextSiblingElement()) {
+                pending.push_back(e);
+                const char* set = e->Attribute("TSname");
+                if (set == nullptr || std::string(set) == "nomat") continue;
+                ASSERT_TRUE(TextureSetHoldsATexture(set)) << path << ": " << e->Name() << " names " << set;
+                if (std::string(e->Name()) != "UIButton") continue;
+                const iTexture* picture = textures.TextureSets().Find(set)->Textures().front();
+                EXPECT_LE(e->IntAttribute("framewidth"), static_cast<int>(picture->Width())) << path << " " << set;
+                EXPECT_EQ(e->IntAttribute("frameheight"), static_cast<int>(picture->Height())) << path << " " << set;
+            }
+        }
+    }
+}
+
 // ---- The asset generator's MD2 writer -----------------------------------------
 
 struct WrittenFrame {
