@@ -2,11 +2,15 @@
 // executable moves, clicks and types through SDL's event queue, and the
 // gallery's log lines show what reached which element.
 
+#include <SDL.h>
+#include <SDL_image.h>  // IMG_Load to read the screenshot back
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>  // WIFEXITED, WEXITSTATUS of std::system's status
 
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -21,11 +25,11 @@ protected:
                                                   dir.Path() / "GameData");
     }
 
-    int Run(const std::string& script) {
+    int Run(const std::string& script, const std::string& options = "--headless --frames 60",
+            const std::string& environment = "") {
         dir.Write("input.txt", script);
-        const std::string command = "cd '" + dir.Path().string() + "' && '" + BRAMBLEBY_EXE +
-                                    "' --headless --state 9 --fixed-dt 0.02 --frames 60 --input input.txt"
-                                    " >out.txt 2>&1";
+        const std::string command = "cd '" + dir.Path().string() + "' && " + environment + " '" + BRAMBLEBY_EXE +
+                                    "' --state 9 --fixed-dt 0.02 --input input.txt " + options + " >out.txt 2>&1";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -73,6 +77,40 @@ TEST_F(GUIGalleryEndToEndTest, TheBannerPictureQueuesOneBannerPerPress) {
     ASSERT_NE(first, std::string::npos) << log;
     EXPECT_EQ(log.find(line, first + 1), std::string::npos) << log;
     EXPECT_EQ(log.find("Banner 1"), std::string::npos) << log;
+}
+
+// Gold pixels (the hover and press rims, the yellow text) inside a window rectangle of the picture.
+int GoldPixels(SDL_Surface* shot, int left, int top, int right, int bottom) {
+    int gold = 0;
+    SDL_LockSurface(shot);
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            const auto* row = static_cast<const uint8_t*>(shot->pixels) + y * shot->pitch;
+            uint32_t pixel = 0;
+            std::memcpy(&pixel, row + x * shot->format->BytesPerPixel, shot->format->BytesPerPixel);
+            uint8_t r = 0, g = 0, b = 0;
+            SDL_GetRGB(pixel, shot->format, &r, &g, &b);
+            if (r > 180 && g > 130 && b < 110) ++gold;
+        }
+    }
+    SDL_UnlockSurface(shot);
+    return gold;
+}
+
+TEST_F(GUIGalleryEndToEndTest, UnderOpenGLTheButtonUnderThePointerShowsItsHoverRim) {
+    const std::string environment = std::getenv("DISPLAY") != nullptr ? "" : "env SDL_VIDEODRIVER=offscreen";
+    const int status = Run("2 move 320 385\n", "--frames 6 --screenshot 5 gallery.png", environment);
+    if (status != 0 && Log().find("Could not create") != std::string::npos) GTEST_SKIP() << "no OpenGL 3.3 here";
+    ASSERT_EQ(status, 0) << Log();
+    SDL_Surface* shot = IMG_Load(dir.File("gallery.png").c_str());
+    ASSERT_NE(shot, nullptr) << IMG_GetError();
+    ASSERT_EQ(shot->w, 1280);
+    // "Play" (hovered) spans window y 349 to 421, "Options" 423 to 495, both x 192 to 448.
+    const int hovered = GoldPixels(shot, 192, 349, 448, 421);
+    const int idle = GoldPixels(shot, 192, 423, 448, 495);
+    SDL_FreeSurface(shot);
+    EXPECT_GT(hovered, idle + 1000) << "hovered " << hovered << ", idle " << idle;
+    EXPECT_GT(idle, 20) << "the idle button's text is drawn";
 }
 
 }  // namespace
