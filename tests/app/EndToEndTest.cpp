@@ -10,29 +10,21 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/TempDir.h"
+#include "tests/support/GameFolder.h"
 
 namespace {
 
 class EndToEndTest : public ::testing::Test {
 protected:
-    EndToEndTest() {
-        std::filesystem::create_directory_symlink(std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData",
-                                                  dir.Path() / "GameData");
-    }
-
-    // Runs the game in the test folder; returns its exit status, or -1.
     int Run(const std::string& arguments, const std::string& environment = "") {
-        const std::string command = "cd '" + dir.Path().string() + "' && " + environment + " '" +
-                                    BRAMBLEBY_EXE + "' " + arguments + " >out.txt 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return game.Run(arguments, environment);
     }
 
     std::string EngineLog() const { return TestSupport::ReadFile(dir.File("Engine.log")); }
     std::string Output() const { return TestSupport::ReadFile(dir.File("out.txt")); }
 
-    TestSupport::TempDir dir;
+    TestSupport::GameFolder game;
+    const TestSupport::TempDir& dir = game.dir;
 };
 
 TEST_F(EndToEndTest, HeadlessRunEndsAfterItsFramesAndWritesTheLog) {

@@ -25,14 +25,8 @@ namespace {
 using namespace Engine;
 
 constexpr int32_t kCell = 32;
-// Idle, mouse over, clicked, disabled: colours that read the same with red and blue swapped.
-constexpr std::array<std::array<uint8_t, 3>, 4> kLooks{{{0, 255, 0}, {255, 255, 255}, {255, 0, 255}, {0, 0, 0}}};
 
-bool Is(const Pixel& p, const std::array<uint8_t, 3>& c) {
-    auto near = [](uint8_t a, uint8_t b) { return (a > b ? a - b : b - a) <= 3; };
-    return near(p.r, c[0]) && near(p.g, c[1]) && near(p.b, c[2]);
-}
-
+// The button's idle, mouse-over, clicked and disabled cells are SceneTests::kCellColours 0 to 3.
 class ButtonHoverGLTest : public GLFixture {
 protected:
     void SetUp() override {
@@ -60,17 +54,7 @@ protected:
 
     // A row of four cells, frame n at x = 32 n.
     void MakeSheet(cGLTextureManager& textures) {
-        std::vector<uint8_t> pixels(4 * kCell * kCell * 4);
-        for (int32_t y = 0; y < kCell; ++y) {
-            for (int32_t x = 0; x < 4 * kCell; ++x) {
-                uint8_t* texel = &pixels[(y * 4 * kCell + x) * 4];
-                const auto& colour = kLooks[x / kCell];
-                texel[0] = colour[0];
-                texel[1] = colour[1];
-                texel[2] = colour[2];
-                texel[3] = 255;
-            }
-        }
+        const std::vector<uint8_t> pixels = SceneTests::CellSheet(4, 1, kCell);
         sheet = textures.GetTextureSet("buttonTS");
         sheet->AddTexture(textures.CreateTexture("buttonTS.tga", TT_2D, 4 * kCell, kCell, TF_ARGB8, pixels.data()));
     }
@@ -111,7 +95,7 @@ TEST_F(ButtonHoverGLTest, TheCellUnderThePointerFollowsHoverAndPress) {
         if (step.x >= 0) cMouseState::Instance().Move(step.x, step.y);
         if (step.press) cMouseState::Instance().ButtonDown(0);
         const Pixel p = Middle();
-        EXPECT_TRUE(Is(p, kLooks[step.look])) << step.what << ": " << int(p.r) << " " << int(p.g) << " " << int(p.b);
+        EXPECT_TRUE(SceneTests::IsColour(p, SceneTests::kCellColours[step.look])) << step.what << ": " << int(p.r) << " " << int(p.g) << " " << int(p.b);
         if (step.press) cMouseState::Instance().ButtonUp(0);
     }
 }

@@ -6,38 +6,27 @@
 #include <SDL_image.h>  // IMG_Load to read the screenshot back
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>  // WIFEXITED, WEXITSTATUS of std::system's status
-
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <string>
 
-#include "tests/support/TempDir.h"
+#include "tests/game/states/ScreenshotPixels.h"
+#include "tests/support/GameFolder.h"
 
 namespace {
 
 class GUIGalleryEndToEndTest : public ::testing::Test {
 protected:
-    GUIGalleryEndToEndTest() {
-        std::filesystem::create_directory_symlink(std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData",
-                                                  dir.Path() / "GameData");
-    }
-
     int Run(const std::string& script, const std::string& options = "--headless --frames 60",
             const std::string& environment = "") {
-        dir.Write("input.txt", script);
-        const std::string command = "cd '" + dir.Path().string() + "' && " + environment + " '" + BRAMBLEBY_EXE +
-                                    "' --state 9 --fixed-dt 0.02 --input input.txt " + options + " >out.txt 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        game.dir.Write("input.txt", script);
+        return game.Run("--state 9 --fixed-dt 0.02 --input input.txt " + options, environment);
     }
 
-    std::string Log() const { return TestSupport::ReadFile(dir.File("Engine.log")); }
+    std::string Log() const { return game.Read("Engine.log"); }
     bool Logged(const std::string& line) const { return Log().find(line + "\n") != std::string::npos; }
 
-    TestSupport::TempDir dir;
+    TestSupport::GameFolder game;
 };
 
 // In the 1280 x 720 window the gallery panel's "Play" button is centred at
@@ -45,7 +34,7 @@ protected:
 constexpr const char* kPlayClick = "5 move 320 385\n6 buttondown 0\n7 buttonup 0\n";
 
 TEST_F(GUIGalleryEndToEndTest, AClickOnAButtonReachesItsCallback) {
-    ASSERT_EQ(Run(kPlayClick), 0) << TestSupport::ReadFile(dir.File("out.txt"));
+    ASSERT_EQ(Run(kPlayClick), 0) << game.Read("out.txt");
     EXPECT_TRUE(Logged("GUI gallery: Clicked: Play")) << Log();
 }
 
@@ -60,7 +49,7 @@ TEST_F(GUIGalleryEndToEndTest, TypingGoesToTheClickedTextBoxWithShiftForCapitals
         "10 keydown 0x10\n11 keydown 0x47\n12 keyup 0x47\n13 keyup 0x10\n"
         "14 keydown 0x48\n15 keyup 0x48\n16 keydown 0x31\n17 keyup 0x31\n"
         "18 keydown 0x20\n19 keyup 0x20\n20 keydown 0x58\n21 keyup 0x58\n22 keydown 0x08\n23 keyup 0x08\n";
-    ASSERT_EQ(Run(typing), 0) << TestSupport::ReadFile(dir.File("out.txt"));
+    ASSERT_EQ(Run(typing), 0) << game.Read("out.txt");
     EXPECT_TRUE(Logged("GUI gallery: the text box holds \"Gh1 \"")) << Log();
 }
 
@@ -82,18 +71,9 @@ TEST_F(GUIGalleryEndToEndTest, TheBannerPictureQueuesOneBannerPerPress) {
 // Gold pixels (the hover and press rims, the yellow text) inside a window rectangle of the picture.
 int GoldPixels(SDL_Surface* shot, int left, int top, int right, int bottom) {
     int gold = 0;
-    SDL_LockSurface(shot);
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            const auto* row = static_cast<const uint8_t*>(shot->pixels) + y * shot->pitch;
-            uint32_t pixel = 0;
-            std::memcpy(&pixel, row + x * shot->format->BytesPerPixel, shot->format->BytesPerPixel);
-            uint8_t r = 0, g = 0, b = 0;
-            SDL_GetRGB(pixel, shot->format, &r, &g, &b);
-            if (r > 180 && g > 130 && b < 110) ++gold;
-        }
-    }
-    SDL_UnlockSurface(shot);
+    StateTests::ForEachPixel(shot, left, top, right, bottom, [&gold](uint8_t r, uint8_t g, uint8_t b) {
+        if (r > 180 && g > 130 && b < 110) ++gold;
+    });
     return gold;
 }
 
@@ -102,7 +82,7 @@ TEST_F(GUIGalleryEndToEndTest, UnderOpenGLTheButtonUnderThePointerShowsItsHoverR
     const int status = Run("2 move 320 385\n", "--frames 6 --screenshot 5 gallery.png", environment);
     if (status != 0 && Log().find("Could not create") != std::string::npos) GTEST_SKIP() << "no OpenGL 3.3 here";
     ASSERT_EQ(status, 0) << Log();
-    SDL_Surface* shot = IMG_Load(dir.File("gallery.png").c_str());
+    SDL_Surface* shot = IMG_Load(game.dir.File("gallery.png").c_str());
     ASSERT_NE(shot, nullptr) << IMG_GetError();
     ASSERT_EQ(shot->w, 1280);
     // "Play" (hovered) spans window y 349 to 421, "Options" 423 to 495, both x 192 to 448.

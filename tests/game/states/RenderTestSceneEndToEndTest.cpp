@@ -15,22 +15,15 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/TempDir.h"
+#include "tests/game/states/ScreenshotPixels.h"
+#include "tests/support/GameFolder.h"
 
 namespace {
 
 class RenderTestSceneEndToEndTest : public ::testing::Test {
 protected:
-    RenderTestSceneEndToEndTest() {
-        std::filesystem::create_directory_symlink(std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData",
-                                                  dir.Path() / "GameData");
-    }
-
     int Run(const std::string& arguments, const std::string& environment = "") {
-        const std::string command = "cd '" + dir.Path().string() + "' && " + environment + " '" + BRAMBLEBY_EXE +
-                                    "' " + arguments + " >out.txt 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return game.Run(arguments, environment);
     }
 
     std::string File(const std::string& name) const { return TestSupport::ReadFile(dir.File(name)); }
@@ -49,7 +42,8 @@ protected:
         return errors;
     }
 
-    TestSupport::TempDir dir;
+    TestSupport::GameFolder game;
+    const TestSupport::TempDir& dir = game.dir;
 };
 
 struct PixelCounts {
@@ -61,21 +55,12 @@ struct PixelCounts {
 
 PixelCounts CountPixels(SDL_Surface* shot) {
     PixelCounts counts;
-    SDL_LockSurface(shot);
-    for (int y = 0; y < shot->h; ++y) {
-        for (int x = 0; x < shot->w; ++x) {
-            const auto* row = static_cast<const uint8_t*>(shot->pixels) + y * shot->pitch;
-            uint32_t pixel = 0;
-            std::memcpy(&pixel, row + x * shot->format->BytesPerPixel, shot->format->BytesPerPixel);
-            uint8_t r = 0, g = 0, b = 0;
-            SDL_GetRGB(pixel, shot->format, &r, &g, &b);
-            ++counts.total;
-            if (b >= r) ++counts.cool;
-            if (r > 110 && r > b + 30) ++counts.warm;
-            if (r + g + b < 6) ++counts.black;
-        }
-    }
-    SDL_UnlockSurface(shot);
+    StateTests::ForEachPixel(shot, [&counts](uint8_t r, uint8_t g, uint8_t b) {
+        ++counts.total;
+        if (b >= r) ++counts.cool;
+        if (r > 110 && r > b + 30) ++counts.warm;
+        if (r + g + b < 6) ++counts.black;
+    });
     return counts;
 }
 

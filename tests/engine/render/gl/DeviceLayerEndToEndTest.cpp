@@ -12,23 +12,14 @@
 #include <regex>
 #include <string>
 
-#include "tests/support/TempDir.h"
+#include "tests/support/GameFolder.h"
 
 namespace {
 
 class DeviceLayerEndToEndTest : public ::testing::Test {
 protected:
-    DeviceLayerEndToEndTest() {
-        std::filesystem::create_directory_symlink(std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData",
-                                                  dir.Path() / "GameData");
-    }
-
-    // Runs the game in the test folder; its exit status, or -1.
     int Run(const std::string& arguments, const std::string& environment = "") {
-        const std::string command = "cd '" + dir.Path().string() + "' && " + environment + " '" + BRAMBLEBY_EXE +
-                                    "' " + arguments + " >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return game.Run(arguments, environment, ">out.txt 2>err.txt");
     }
 
     // The environment that gives the game an OpenGL window: the display, or SDL's offscreen driver.
@@ -47,7 +38,8 @@ protected:
     std::string File(const std::string& name) const { return TestSupport::ReadFile(dir.File(name)); }
     bool LogHas(const std::string& text) const { return File("Engine.log").find(text) != std::string::npos; }
 
-    TestSupport::TempDir dir;
+    TestSupport::GameFolder game;
+    const TestSupport::TempDir& dir = game.dir;
 };
 
 TEST_F(DeviceLayerEndToEndTest, AScreenshotOfTheSettingsSizeIsWrittenUnderOpenGL) {

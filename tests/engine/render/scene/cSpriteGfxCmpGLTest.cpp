@@ -31,14 +31,8 @@ using namespace Engine;
 
 constexpr int32_t kSheet = 64;
 constexpr int32_t kCell = 32;
-// The four cells in frame order; colours that read the same with red and blue swapped.
-constexpr std::array<std::array<uint8_t, 3>, 4> kCellColours{{{0, 255, 0}, {255, 255, 255}, {255, 0, 255}, {0, 0, 0}}};
 
-bool Is(const Pixel& p, const std::array<uint8_t, 3>& c) {
-    auto near = [](uint8_t a, uint8_t b) { return (a > b ? a - b : b - a) <= 3; };
-    return near(p.r, c[0]) && near(p.g, c[1]) && near(p.b, c[2]);
-}
-
+// The sheet's four cells in frame order are SceneTests::kCellColours 0 to 3.
 class SpriteGLTest : public GLFixture {
 protected:
     void SetUp() override {
@@ -62,17 +56,7 @@ protected:
 
     // A 64 x 64 sheet of four 32 x 32 cells, rows stored bottom first.
     void MakeSheet(cGLTextureManager& textures) {
-        std::vector<uint8_t> pixels(kSheet * kSheet * 4);
-        for (int32_t y = 0; y < kSheet; ++y) {
-            for (int32_t x = 0; x < kSheet; ++x) {
-                const auto& colour = kCellColours[(y / kCell) * 2 + x / kCell];
-                uint8_t* texel = &pixels[(y * kSheet + x) * 4];
-                texel[0] = colour[0];
-                texel[1] = colour[1];
-                texel[2] = colour[2];
-                texel[3] = 255;
-            }
-        }
+        const std::vector<uint8_t> pixels = SceneTests::CellSheet(2, 2, kCell);
         sheet_set = textures.GetTextureSet("cells");
         sheet_set->AddTexture(textures.CreateTexture("cells.tga", TT_2D, kSheet, kSheet, TF_ARGB8, pixels.data()));
     }
@@ -112,7 +96,7 @@ TEST_F(SpriteGLTest, EachFrameShowsItsCell) {
         // The middle of the sprite and points near its corners all show the one cell.
         for (const auto& [x, y] : {std::pair{160, 120}, {118, 78}, {202, 162}, {118, 162}, {202, 78}}) {
             const Pixel p = picture.At(x, y);
-            EXPECT_TRUE(Is(p, kCellColours[frame]))
+            EXPECT_TRUE(SceneTests::IsColour(p, SceneTests::kCellColours[frame]))
                 << "frame " << frame << " at " << x << "," << y << ": " << int(p.r) << " " << int(p.g) << " "
                 << int(p.b);
         }
@@ -121,12 +105,12 @@ TEST_F(SpriteGLTest, EachFrameShowsItsCell) {
 
 TEST_F(SpriteGLTest, TheSpriteCoversItsSizeAroundItsPosition) {
     const Frame picture = DrawFrame();
-    EXPECT_TRUE(Is(picture.At(160, 120), kCellColours[0]));
+    EXPECT_TRUE(SceneTests::IsColour(picture.At(160, 120), SceneTests::kCellColours[0]));
     const std::array<uint8_t, 3> grey{128, 128, 128};
-    EXPECT_TRUE(Is(picture.At(105, 120), grey)) << "left of the 100-pixel sprite";
-    EXPECT_TRUE(Is(picture.At(215, 120), grey)) << "right of it";
-    EXPECT_TRUE(Is(picture.At(160, 65), grey)) << "above it";
-    EXPECT_TRUE(Is(picture.At(160, 175), grey)) << "below it";
+    EXPECT_TRUE(SceneTests::IsColour(picture.At(105, 120), grey)) << "left of the 100-pixel sprite";
+    EXPECT_TRUE(SceneTests::IsColour(picture.At(215, 120), grey)) << "right of it";
+    EXPECT_TRUE(SceneTests::IsColour(picture.At(160, 65), grey)) << "above it";
+    EXPECT_TRUE(SceneTests::IsColour(picture.At(160, 175), grey)) << "below it";
 }
 
 }  // namespace
