@@ -7,7 +7,11 @@
 #include "game/entities/cDecoration.h"
 #include "game/entities/cDecorationBatches.h"
 #include "game/entities/cGroundPlane.h"
+#include "game/entities/cKid.h"
+#include "game/entities/cKidKey.h"
+#include "game/entities/cPath.h"
 #include "game/entities/cSampleEntity.h"
+#include "game/entities/cStroke.h"
 
 namespace Game {
 
@@ -24,6 +28,10 @@ bool cGameFactory::Register() {
     ok = RegisterType<cBillboardObj>(GAME_ENT_TYPES::BILLBOARD_OBJ) && ok;
     ok = RegisterType<cGroundPlane>(GAME_ENT_TYPES::GROUND_PLANE) && ok;
     ok = RegisterType<cBinaryTile>(GAME_ENT_TYPES::BINARY_TILE) && ok;
+    ok = RegisterType<cKid>(GAME_ENT_TYPES::KID) && ok;
+    ok = RegisterType<cKidKey>(GAME_ENT_TYPES::KID_KEY) && ok;
+    ok = RegisterType<cPath>(GAME_ENT_TYPES::PATH) && ok;
+    ok = RegisterType<cStroke>(GAME_ENT_TYPES::STROKE) && ok;
     return ok;
 }
 

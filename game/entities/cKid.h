@@ -17,7 +17,9 @@
 // while a challenge runs.
 
 #include <cstdint>
+#include <cstddef>
 #include <memory>  // std::unique_ptr owns the machine and the spawner
+#include <string_view>
 
 #include "engine/core/Vector3.h"
 #include "engine/entity/cEntity.h"
@@ -65,6 +67,9 @@ public:
 
     // A pooled kid: no model, light or machine until Setup.
     cKid();
+    ~cKid() override;
+    cKid(const cKid&) = delete;
+    cKid& operator=(const cKid&) = delete;
 
     std::int32_t GetType() const override { return GAME_ENT_TYPES::KID; }
 
@@ -117,6 +122,8 @@ public:
     cPath* Path() const { return path; }
     cChallengeSpawner* Spawner() const { return spawner.get(); }
     cEmitterWalk* WalkEmitter() const;
+    // The light's diffuse red, green and blue (the base colour without a light).
+    Engine::Vector3 LightColour() const;
 
     std::uint32_t status = 0;
     float health = 1.0f;
@@ -142,16 +149,19 @@ public:
     float death_timer = 0.0f;
     float float_timer = 0.0f;
     Engine::Vector3 base_colour{1.0f, 1.0f, 1.0f};  // the light's own diffuse colour
+    // The level put the kid back at a checkpoint: this run has touched one.
+    bool restarted_at_checkpoint = false;
 
 private:
     void ReadTuning();
     void CreateModel();
     void CreatePhysics();
     void CreateLight();
+    // Binds the light's constants on the shaders of the three lit materials.
+    void AttachLightToShaders();
     void CreateEffects();
     void CreateCompanions();
     void BuildMachine();
-    void ReleaseOwned();
 
     void ApplyDeveloperKeys();
     void UpdateSpawner(float dt);
@@ -160,8 +170,9 @@ private:
     void SetLightColour(const Engine::Vector3& colour);
     void PlaceLight();
     void FollowKid();
-    void PlayAnimation(const char* animation, bool loop, float speed);
+    void PlayAnimation(std::string_view animation, bool loop, float speed);
     void OrientModel(const Engine::Vector3& direction);
+    void SetCones(float inner, float outer);
 
     // State callbacks.
     void Nothing() {}
@@ -172,6 +183,7 @@ private:
     void StandEnter();
     void WalkEnter();
     void WalkUpdate(float dt);
+    void Steer();
     void WalkExit();
     void DeathEnter();
     void DeathUpdate(float dt);
@@ -184,6 +196,8 @@ private:
     bool StopsWalking();
     bool Won();
 
+    // The game camera, or the scene's active camera, or null.
+    const Engine::cCameraGfxCmp* WalkCamera() const;
     Engine::Vector3 WalkDirection() const;
     bool MovementKeyHeld() const;
 

@@ -114,6 +114,7 @@ public:
     std::int32_t grab_frames = 0;
     float idle_time = 0.0f;
     Engine::Vector3 target_offset;
+    Engine::Vector3 mouse_point;  // the last point of the mouse on the flying plane
     Engine::Vector3 facing{1.0f, 0.0f, 0.0f};
 
 private:
@@ -127,7 +128,8 @@ private:
     void FollowMouse(float dt);
     void Turn();
     void FeedEmitters(const Engine::Vector3& previous);
-    void ReleaseGrabbed();
+    // The stroke's own camera, or the scene's active camera, or null.
+    const Engine::cCameraGfxCmp* MouseCamera() const;
 
     // State callbacks.
     void Nothing() {}
@@ -154,7 +156,6 @@ private:
     const Engine::cCameraGfxCmp* camera = nullptr;
     cEffectSlot pixie_dust;
     cEffectSlot ring;
-    cEffectSlot splatter;
 };
 
 }  // namespace Game
