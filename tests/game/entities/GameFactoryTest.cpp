@@ -79,8 +79,9 @@ TEST_F(GameFactoryTest, RegisterMakesSixtyOneSlotsOfTheClassesThatExist) {
     // The classes written so far have their slots; every other slot is empty.
     EXPECT_NE(factory.GetTypedFactory<Engine::cLightEntity>(EntityTypeId::FromValue(1)), nullptr);
     EXPECT_NE(factory.GetTypedFactory<Game::cGroundPlane>(Types::GROUND_PLANE), nullptr);
-    const std::set<std::int32_t> written{Types::SAMPLE_ENTITY, Types::DECORATION, Types::BILLBOARD_OBJ,
-                                         Types::GROUND_PLANE, Types::BINARY_TILE};
+    const std::set<std::int32_t> written{Types::SAMPLE_ENTITY, Types::KID,          Types::KID_KEY,
+                                         Types::PATH,          Types::STROKE,       Types::DECORATION,
+                                         Types::BILLBOARD_OBJ, Types::GROUND_PLANE, Types::BINARY_TILE};
     for (std::int32_t id = 2; id < 61; ++id) {
         EXPECT_EQ(factory.GetFactory(EntityTypeId::FromValue(id)) != nullptr, written.count(id) == 1) << id;
     }
