@@ -10,7 +10,8 @@
 // its death) and has not won: it steps the kind's UpdateKind, times the
 // flash, and shrinks a held enemy until its meter is full, which sets damage
 // to health so that the kind's own death trigger fires. Released early, the
-// enemy grows back at the same rate.
+// enemy grows back at the same rate. The meter scales the size the enemy was
+// set up with. Otherwise the enemy stands frozen, its body stopped.
 //
 // Contacts reach the enemy through the shared collision callback: a body
 // named "Stroke..." calls OnStrokeHit and then the stroke's OnEnemyContact
@@ -22,6 +23,7 @@
 // game factory, guarded by the entity's queued flag.
 
 #include <cstdint>
+#include <string>
 
 #include "engine/core/Vector3.h"
 #include "engine/entity/cEntity.h"
@@ -117,16 +119,34 @@ public:
     bool touched_kid = false;
 
 protected:
+    // The sound of an enemy coming out of the ground (and of a ghost bursting).
+    inline static const std::string kRiseSound = "Engine";
+
     // Writes the flash colour offset on the model, when there is one.
     void SetColourOffset(float value);
     // Whether the update may run: a kid, alive (or acting after its death), not yet winning.
     bool KidInPlay() const;
+    // Makes the enemy the owner of its physics object and gives it the shared callback.
+    void AttachPhysics();
+    // Plays a sound once at full volume, when there is a sound manager.
+    static void PlaySound(const std::string& sound);
+    // The same, unless that sound is already playing.
+    static void PlaySoundUnlessPlaying(const std::string& sound);
+    // Whether the sound is playing now.
+    static bool SoundPlaying(const std::string& sound);
+
+    // The scale the enemy was set up with; the hold meter shrinks it from there.
+    Engine::Vector3 setup_scale{1.0f, 1.0f, 1.0f};
 
 private:
     // Every enemy field back to its starting value.
     void ClearEnemyFields();
     // Shrinks or grows the enemy by the hold meter.
     void UpdateHold(float dt);
+    // Scales the enemy by the hold meter.
+    void ApplyHeldScale();
+    // With the kid gone, the boss stops its animation on the first frame, once.
+    void FreezeBoss();
 };
 
 }  // namespace Game
