@@ -12,6 +12,7 @@
 #include "engine/physics/iPhysicsCmp.h"
 #include "game/entities/cEmitterFairy.h"
 #include "game/entities/cEmitterRing.h"
+#include "game/entities/cBaseEnemy.h"
 #include "game/entities/cChallengeSpawner.h"
 #include "tests/game/entities/PlayerFixture.h"
 
@@ -200,6 +201,53 @@ TEST_F(StrokeTest, ARightClickThatCatchesNothingEndsAfterTwoUpdates) {
     Run(0.5f, kFrame);
     EXPECT_EQ(stroke->State(), eStrokeState::Idle) << "a held button is no fresh press";
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "once PickSound"), 1);
+}
+
+// Only the first enemy contact after a right click can grab, and only a
+// grabbable enemy within reach; releasing the button lets it go.
+TEST_F(StrokeTest, TheFirstContactOfAnOpenGrabTakesAnEnemyWithinReach) {
+    LoadGhostStats();
+    cStroke* stroke = MakeStroke();
+    Game::LevelObjectValues values;
+    values.name = "BasicEnemy";
+    values.stroke = stroke;
+    auto* ghost = dynamic_cast<Game::cBaseEnemy*>(Game::cGameFactory::Instance().Create(Game::GAME_ENT_TYPES::DUMB_ENEMY));
+    ASSERT_NE(ghost, nullptr);
+    ghost->Init(values.name);
+    ASSERT_TRUE(dynamic_cast<Game::iLevelObject*>(ghost)->SetUpFromLevel(values));
+    struct Case {
+        const char* what;
+        Vector3 offset;
+        bool grabbable;
+        bool grabbed;
+    };
+    const Case cases[] = {
+        {"within reach", {0.6f, 0.0f, 0.6f}, true, true},
+        {"out of reach", {0.8f, 0.0f, 0.8f}, true, false},
+        {"not grabbable", {0.1f, 0.0f, 0.0f}, false, false},
+    };
+    for (const Case& c : cases) {
+        ghost->grabbable = c.grabbable;
+        Press(1);
+        Step(kFrame);
+        ASSERT_EQ(stroke->State(), eStrokeState::Grab) << c.what;
+        ghost->position = stroke->position + c.offset;
+        stroke->OnEnemyContact(ghost);
+        EXPECT_FALSE(stroke->grabbing) << c.what;
+        EXPECT_EQ(stroke->grabbed == ghost, c.grabbed) << c.what;
+        EXPECT_EQ(ghost->held, c.grabbed) << c.what;
+        ghost->position = stroke->position;
+        ghost->grabbable = true;
+        stroke->OnEnemyContact(ghost);
+        EXPECT_EQ(stroke->grabbed == ghost, c.grabbed) << c.what << ": a later contact grabs nothing";
+        Run(0.2f, kFrame);
+        EXPECT_EQ(stroke->State(), c.grabbed ? eStrokeState::Grab : eStrokeState::Idle) << c.what;
+        Release(1);
+        Step(kFrame);
+        EXPECT_EQ(stroke->State(), eStrokeState::Idle) << c.what;
+        EXPECT_EQ(stroke->grabbed, nullptr) << c.what;
+        EXPECT_FALSE(ghost->held) << c.what << ": released";
+    }
 }
 
 TEST_F(StrokeTest, SkillRankFollowsHitsPerSecondOfSlashing) {
