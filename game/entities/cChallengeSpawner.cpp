@@ -65,10 +65,9 @@ bool cChallengeSpawner::SpawnEnemy(Types::eGameEntityTypes kind, const Engine::V
     cGameFactory& factory = cGameFactory::Instance();
     if (factory.GetFactory(kind) == nullptr) return false;
     Engine::iBaseEntity* created = factory.Create(kind);
-    // The kinds a wave draws are enemy classes by their identifiers.
-    auto* enemy = static_cast<cBaseEnemy*>(created);
+    auto* enemy = dynamic_cast<cBaseEnemy*>(created);
     auto* object = dynamic_cast<iLevelObject*>(created);
-    if (created == nullptr || object == nullptr) {
+    if (enemy == nullptr || object == nullptr) {
         Engine::LogError("Challenge: enemy type " + std::to_string(kind) + " cannot be set up by a spawner");
         factory.Destroy(&created);
         return false;

@@ -11,6 +11,8 @@
 #include "engine/core/cLog.h"
 #include "engine/physics/iPhysicsCmp.h"
 #include "engine/platform/VirtualKeys.h"
+#include "game/data/cEnemyStatsTable.h"
+#include "game/entities/cBaseEnemy.h"
 #include "game/entities/cChallengeSpawner.h"
 #include "game/entities/cEmitterWalk.h"
 #include "game/entities/cKidKey.h"
@@ -378,6 +380,57 @@ TEST_F(KidTest, ChallengeSpawnerPicksKindsByTheDrawAndSpeedsUpItsWaves) {
     Run(8.0f, kFrame);
     EXPECT_FALSE(spawner->active) << "the challenge ran out";
     EXPECT_FLOAT_EQ(spawner->rate, 0.6f) << "waves come no sooner than the minimum";
+}
+
+// Every enemy of a wave rises five units from the kid, aimed at the kid and
+// knowing the stroke; kinds the game cannot make yet are left out.
+TEST_F(KidTest, ChallengeWavesRaiseGhostsRoundTheKid) {
+    LoadGhostStats();
+    Game::cGameData::Instance().challenge_spawning = true;
+    cKid* kid = StandingKid();
+    Game::cStroke* stroke = MakeStroke(kid);
+    kid->StartChallenge(8.0f);
+    std::vector<Game::cBaseEnemy*> seen;
+    for (int frame = 0; frame < 8 * 60; ++frame) {
+        Step(kFrame);
+        for (Engine::cEntity* entity : Engine::cSceneManager::Instance().GetEntities()) {
+            auto* enemy = dynamic_cast<Game::cBaseEnemy*>(entity);
+            if (enemy == nullptr || std::find(seen.begin(), seen.end(), enemy) != seen.end()) continue;
+            seen.push_back(enemy);
+            const Vector3 apart = Flat(enemy->position - kid->position);
+            EXPECT_NEAR(Engine::Length(apart), 5.0f, 0.05f);
+            EXPECT_EQ(enemy->kid, kid);
+            EXPECT_EQ(enemy->stroke, stroke);
+            EXPECT_TRUE(enemy->active);
+        }
+    }
+    EXPECT_GE(seen.size(), 2u) << "waves every 2 s or sooner, nine in ten of them ghosts";
+    EXPECT_EQ(LogText().find("refused its set-up"), std::string::npos);
+}
+
+// The shipped numbers make a fair game: the kid outlasts two plain ghosts and
+// falls to the third, outwalks them, and the stroke fells one in a few hits.
+TEST_F(KidTest, ShippedTuningMakesAFairGame) {
+    const std::string game_folder = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/XML_Game/";
+    Game::cEnemyStatsTable& stats = Game::cEnemyStatsTable::Instance();
+    ASSERT_TRUE(stats.Load(game_folder + "GameStats/", "EnemyStats.xml"));
+    const auto ghost = stats.Find("DollEnemy");
+    ASSERT_TRUE(ghost.has_value());
+    const Game::KidTuning kid = Game::ReadKidTuning(game_folder.c_str());
+    EXPECT_GT(kid.health, 2.0f * ghost->attack_power);
+    EXPECT_LE(kid.health, 3.0f * ghost->attack_power);
+    EXPECT_GT(kid.mid_speed, ghost->speed);
+    const Game::KidLightTuning light = Game::ReadKidLightTuning(game_folder.c_str());
+    EXPECT_GT(light.inner_cone_degrees, 0.0f);
+    EXPECT_GE(light.outer_cone_degrees, light.inner_cone_degrees);
+    const std::string stroke_file = TestSupport::ReadFile(game_folder + "Stroke.xml");
+    dir.Write("GameData/XML_Game/Stroke.xml", stroke_file);
+    Game::cStroke* stroke = MakeStroke();
+    const float hits_to_fell = ghost->health / stroke->attack_power;
+    EXPECT_GE(hits_to_fell, 2.0f);
+    EXPECT_LE(hits_to_fell, 6.0f);
+    EXPECT_EQ(LogText().find("Error: Tuning: cannot read the element Stroke"), std::string::npos);
+    Game::cEnemyStatsTable::Destroy();
 }
 
 }  // namespace

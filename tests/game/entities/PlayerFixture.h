@@ -25,6 +25,7 @@
 #include "engine/render/scene/cLightManager.h"
 #include "engine/render/scene/cLightPool.h"
 #include "engine/render/scene/cShadowCasterList.h"
+#include "game/data/cEnemyStatsTable.h"
 #include "game/data/cGameData.h"
 #include "game/data/cLevelManager.h"
 #include "game/entities/cGameFactory.h"
@@ -86,6 +87,7 @@ protected:
         Engine::cSceneManager::Destroy();
         Engine::cCollisionManager::Destroy();
         Engine::cPhysicsWorld::Destroy();
+        Game::cEnemyStatsTable::Destroy();
         Engine::cLightPool::Destroy();
         Engine::cLightManager::Destroy();
         Engine::cShadowCasterList::Destroy();
@@ -100,6 +102,15 @@ protected:
     // A tuning file of the game folder.
     void WriteTuning(const std::string& element, const std::string& attributes) {
         dir.Write("GameData/XML_Game/" + element + ".xml", "<" + element + " " + attributes + "/>\n");
+    }
+
+    // The three ghosts' stats, so that the factory's ghosts can be set up.
+    void LoadGhostStats() {
+        dir.Write("EnemyStats.xml",
+                  "<EnemyStats><EnemyStat Name=\"DollEnemy\" Health=\"100\" Speed=\"1\" AttPower=\"10\"/>"
+                  "<EnemyStat Name=\"DollEnemyFast\" Health=\"100\" Speed=\"1\" AttPower=\"10\"/>"
+                  "<EnemyStat Name=\"DollEnemyHP\" Health=\"100\" Speed=\"1\" AttPower=\"10\"/></EnemyStats>");
+        ASSERT_TRUE(Game::cEnemyStatsTable::Instance().Load(dir.Path().string() + "/", "EnemyStats.xml"));
     }
 
     // A kid made as the level loader makes one.
