@@ -5,10 +5,13 @@
 
 #include "game/entities/cDumbEnemy.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "engine/render/scene/cModelGfxCmp.h"
+#include "game/entities/cGlobalEffects.h"
 #include "game/entities/cDumbEnemyFast.h"
 #include "game/entities/cDumbEnemyHP.h"
 #include "tests/game/entities/EnemyFixture.h"
@@ -277,6 +280,44 @@ TEST_F(DumbEnemyTest, AKindWithoutItsStatsRecordIsRefusedWithALogLine) {
     EXPECT_NE(log.find("Error: "), std::string::npos);
     EXPECT_NE(log.find("\"DollEnemyHP\""), std::string::npos);
     EXPECT_EQ(log.find("\"DollEnemy\""), std::string::npos);
+}
+
+// How often a name was played, in "once Name" form.
+int Played(const std::vector<std::string>& sounds, const std::string& entry) {
+    return static_cast<int>(std::count(sounds.begin(), sounds.end(), entry));
+}
+
+TEST_F(DumbEnemyTest, RiseHitDeathAndPossessionEachPlayTheirSoundAndFireTheirEffect) {
+    Game::cGlobalEffects& effects = Game::cGlobalEffects::Instance();
+    ASSERT_NE(effects.Spawn(), nullptr);
+    const std::uint32_t marks = effects.Spawn()->Room();
+    const std::uint32_t sparks = effects.Slashed()->Room();
+    const std::uint32_t splatter = effects.Splatter()->Room();
+    const std::uint32_t possess_splatter = effects.PossessSplatter()->Room();
+    Place(*kid, {0.0f, 0.0f, 60.0f});
+
+    cDumbEnemy* ghost = Walking(Types::DUMB_ENEMY, {0.0f, 0.0f, 0.0f});
+    ASSERT_NE(ghost, nullptr);
+    EXPECT_EQ(Played(sounds, "once Engine"), 1);  // one rise, one sound
+    EXPECT_EQ(effects.Spawn()->Room(), marks - 1);
+
+    ghost->damage = ghost->health - 0.05f;  // the next hit kills
+    Slash(*ghost, true, EnemyTest::kFrame);
+    EXPECT_EQ(Played(sounds, "once SlashMonster"), 1);
+    EXPECT_EQ(effects.Slashed()->Room(), sparks - Game::cEmitterSlashed::kBurstCount);
+    Place(*stroke, {0.0f, 0.5f, 50.0f});
+    Run(1.0f);
+    EXPECT_TRUE(ghost->queued);
+    EXPECT_EQ(Played(sounds, "once DumbDeath1") + Played(sounds, "once DumbDeath2"), 1);
+    EXPECT_EQ(Played(sounds, "once Engine"), 2);  // the burst at the end of the stretch
+    EXPECT_EQ(effects.Splatter()->Room(), splatter - Game::cEmitterSplatter::kBurstCount);
+
+    cDumbEnemy* toucher = Walking(Types::DUMB_ENEMY, {0.0f, 0.0f, 58.0f});
+    ASSERT_NE(toucher, nullptr);
+    for (int i = 0; i < 600 && !toucher->queued; ++i) Step();
+    EXPECT_EQ(Played(sounds, "once DumbPossess"), 1);
+    EXPECT_EQ(Played(sounds, "once GirlHurt"), 1);
+    EXPECT_EQ(effects.PossessSplatter()->Room(), possess_splatter - Game::cEmitterPossessSplatter::kBurstCount);
 }
 
 }  // namespace

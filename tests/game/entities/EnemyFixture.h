@@ -7,6 +7,9 @@
 // table of its own, and the physics world with the gameplay's contact pairs
 // (enemies with the kid and the stroke, triggers with the kid).
 //
+// The shared effects exist (their bursts stay staged, as no step updates the
+// particles) and a recording sound manager writes down every sound played.
+//
 // The kid and the stroke are plain objects that are not in the scene: the
 // tests place them and write their fields, and their bodies ("Kid",
 // "Stroke") touch the enemies through the real collision pass. Step runs one
@@ -21,8 +24,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/audio/SoundManagerAccess.h"
 #include "engine/core/cLog.h"
 #include "engine/entity/cSceneManager.h"
+#include "engine/particles/cParticleManager.h"
 #include "engine/physics/BoxOperations.h"
 #include "engine/physics/cCollisionAABB.h"
 #include "engine/physics/cCollisionManager.h"
@@ -39,8 +44,10 @@
 #include "game/data/cModelCatalogue.h"
 #include "game/entities/LevelObjectValues.h"
 #include "game/entities/cGameFactory.h"
+#include "game/entities/cGlobalEffects.h"
 #include "game/entities/cKid.h"
 #include "game/entities/cStroke.h"
+#include "tests/game/entities/PlayerFixture.h"  // RecordedSounds
 #include "tests/support/Md2FileWriter.h"
 #include "tests/support/TempDir.h"
 
@@ -71,7 +78,12 @@ protected:
         Engine::DisplayMode mode;
         mode.windowWidth = 640;
         mode.windowHeight = 480;
-        Engine::CreateSceneRenderer(*Engine::cRenderSystem::Instance().Renderer(), mode);
+        Engine::cRenderSystem& render = Engine::cRenderSystem::Instance();
+        Engine::CreateSceneRenderer(*render.Renderer(), mode);
+        Engine::cParticleManager::Instance().SetDevice(render.Renderer(), render.BufferManager());
+        Engine::cParticleManager::Instance().Start();
+        Game::cGlobalEffects::Instance().Create();
+        Engine::InstallSoundManager(std::make_unique<RecordedSounds>(sounds));
         ASSERT_TRUE(Game::cGameFactory::Instance().Register());
         ASSERT_TRUE(Game::cModelCatalogue::Instance().LoadPrefabs(dir.Write("PrefabData.xml", kPrefabs)));
         LoadGhostMesh();
@@ -99,7 +111,10 @@ protected:
     }
 
     static void Fresh() {
+        Engine::DestroySoundManager();
         Game::cGameFactory::Destroy();
+        Game::cGlobalEffects::Destroy();
+        Engine::cParticleManager::Destroy();
         Game::cModelCatalogue::Destroy();
         Game::cEnemyStatsTable::Destroy();
         Engine::cSceneManager::Destroy();
@@ -192,6 +207,7 @@ protected:
     TestSupport::ScopedWorkingDirectory in_dir{dir.Path()};
     std::unique_ptr<Game::cKid> kid;
     std::unique_ptr<Game::cStroke> stroke;
+    std::vector<std::string> sounds;  // "once Name" or "loop Name", in order played
 };
 
 }  // namespace EnemyTest

@@ -4,6 +4,7 @@
 
 #include "game/entities/cSpawnEnemy.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "game/data/cLevelManager.h"
@@ -109,6 +110,7 @@ TEST_F(SpawnEnemyTest, TheKidWalkingInReleasesTheHeldGhostsAndArmsANestedSpawner
     EXPECT_TRUE(nested->active);
     EXPECT_FALSE(inner->active);
     EXPECT_FALSE(spawner->active);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "once spawn"), 1);
 
     // The kid walking through the nested spawner's box releases its ghost in turn.
     Place(*kid, {20.0f, 0.0f, 0.0f});
