@@ -16,7 +16,6 @@
 #include "engine/render/scene/cModelGfxCmp.h"
 #include "engine/render/scene/cModelGfxCmpPool.h"
 #include "engine/resource/cMesh.h"
-#include "engine/resource/cResourceSystem.h"
 #include "game/data/cEnemyStatsTable.h"
 #include "game/data/cModelCatalogue.h"
 #include "game/entities/cGlobalEffects.h"

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>  // std::unique_ptr owns the machine
+#include <string>
 
 #include "engine/core/Vector3.h"
 #include "engine/entity/cStateMachine.h"
