@@ -83,6 +83,25 @@ TEST_F(KidTest, TuningFilesAreReadAndMissingAttributesKeepTheirDefaults) {
     EXPECT_EQ(LogText().find("Error: Tuning"), std::string::npos);
 }
 
+TEST_F(KidTest, SenselessTuningValuesAreLoggedAndTakeTheirDefaults) {
+    WriteTuning("Kid", "MidSpeed=\"-2\" Health=\"0\" MinRateOfSpawn=\"0\" BaseRateOfSpawn=\"nan\"");
+    WriteTuning("KidLight", "InnerConeAngle=\"-5\" OuterConeAngle=\"400\"");
+    cKid* kid = MakeKid();
+    EXPECT_FLOAT_EQ(kid->walk_speed, 1.0f);
+    EXPECT_FLOAT_EQ(kid->health, 1.0f);
+    EXPECT_FLOAT_EQ(kid->Tuning().min_rate_of_spawn, 0.6f);
+    EXPECT_FLOAT_EQ(kid->Tuning().base_rate_of_spawn, 2.0f);
+    EXPECT_FLOAT_EQ(kid->LightTuning().inner_cone_degrees, 30.0f);
+    EXPECT_FLOAT_EQ(kid->LightTuning().outer_cone_degrees, 45.0f);
+    const std::string log = LogText();
+    for (const char* attribute : {"Kid.xml: MidSpeed", "Kid.xml: Health", "Kid.xml: MinRateOfSpawn",
+                                  "KidLight.xml: InnerConeAngle", "KidLight.xml: OuterConeAngle"}) {
+        EXPECT_NE(log.find(std::string("Error: ") + attribute), std::string::npos) << attribute;
+    }
+    Run(1.2f, kFrame);
+    EXPECT_EQ(kid->State(), eKidState::Stand) << "the kid lives";
+}
+
 TEST_F(KidTest, SetupMakesTheKidsBodyLightKeyAndPath) {
     cKid* kid = MakeKid({1.0f, 0.0f, 2.0f});
     ASSERT_NE(kid->physics, nullptr);
