@@ -6,7 +6,10 @@
 // slash sparks). The ghosts are given health enough never to die and the kid
 // stands far away, so the crowd stays the same size for the whole run.
 // Reports the time per step and the heap allocations per step once warm
-// (counted by the counting operator new). The goal is under 1 ms with none.
+// (counted by the counting operator new). Warm includes one step in which the
+// stroke touches every ghost, since the collision pass keeps its contact
+// lists at the largest size a frame has needed. The goal is under 1 ms with
+// no allocation.
 
 #include <benchmark/benchmark.h>
 
@@ -163,6 +166,13 @@ private:
         }
         // Rise, then a few seconds of chasing and slashing so every pool, list and ring is warm.
         for (int i = 0; i < 240; ++i) Step();
+        // One step with the stroke touching every ghost at once sizes the collision
+        // pass's contact lists for the worst frame the run can bring.
+        Engine::cCollisionAABB* reach = Engine::cCollisionAABB::Of(stroke.physics->GetShape());
+        Engine::SetHalfExtents(*reach, {1000.0f, 1000.0f, 1000.0f});
+        Step();
+        Engine::SetHalfExtents(*reach, {0.5f, 0.5f, 0.5f});
+        for (int i = 0; i < 60; ++i) Step();
     }
 
     TestSupport::TempDir dir;
