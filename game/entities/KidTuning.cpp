@@ -1,5 +1,9 @@
 #include "game/entities/KidTuning.h"
 
+#include <cmath>
+#include <string>
+
+#include "engine/core/cLog.h"
 #include "game/data/cTuningFile.h"
 
 namespace Game {
@@ -16,6 +20,19 @@ Engine::Vector3 ReadVector(const cTuningFile& file, const char* x, const char* y
                            const Engine::Vector3& fallback) {
     return {file.Float(x, fallback.x), file.Float(y, fallback.y), file.Float(z, fallback.z)};
 }
+
+// A value that must lie within [low, high] to make sense: anything else (or
+// not a number) is logged and replaced by the default.
+float Checked(const char* file, const char* attribute, float value, float low, float high, float fallback) {
+    if (std::isfinite(value) && value >= low && value <= high) return value;
+    Engine::LogError(std::string(file) + ": " + attribute + " of " + std::to_string(value) + " is out of range; using " +
+                     std::to_string(fallback));
+    return fallback;
+}
+
+constexpr float kHuge = 1.0e6f;
+// Waves closer than this would pour enemies out every frame.
+constexpr float kShortestWaveGap = 0.05f;
 
 }  // namespace
 
@@ -36,6 +53,13 @@ KidTuning ReadKidTuning(const char* directory) {
     t.base_number_per_spawn = file.Float("BaseNumberPerSpawn", t.base_number_per_spawn);
     t.number_per_spawn_increment = file.Float("NumberPerSpawnIncrement", t.number_per_spawn_increment);
     t.max_number_per_spawn = file.Float("MaxNumberPerSpawn", t.max_number_per_spawn);
+    const KidTuning d;
+    t.mid_speed = Checked("Kid.xml", "MidSpeed", t.mid_speed, 0.0f, kHuge, d.mid_speed);
+    t.health = Checked("Kid.xml", "Health", t.health, 1.0e-6f, kHuge, d.health);
+    t.base_rate_of_spawn = Checked("Kid.xml", "BaseRateOfSpawn", t.base_rate_of_spawn, kShortestWaveGap, kHuge,
+                                   d.base_rate_of_spawn);
+    t.min_rate_of_spawn = Checked("Kid.xml", "MinRateOfSpawn", t.min_rate_of_spawn, kShortestWaveGap, kHuge,
+                                  d.min_rate_of_spawn);
     return t;
 }
 
@@ -57,6 +81,11 @@ KidLightTuning ReadKidLightTuning(const char* directory) {
     t.outer_cone_degrees = file.Float("OuterConeAngle", t.outer_cone_degrees);
     t.challenge_colour = ReadVector(file, "ChallengeLightR", "ChallengeLightG", "ChallengeLightB", t.challenge_colour);
     t.chaser_colour = ReadVector(file, "ChaserLightR", "ChaserLightG", "ChaserLightB", t.chaser_colour);
+    const KidLightTuning d;
+    t.inner_cone_degrees =
+        Checked("KidLight.xml", "InnerConeAngle", t.inner_cone_degrees, 0.0f, 179.0f, d.inner_cone_degrees);
+    t.outer_cone_degrees =
+        Checked("KidLight.xml", "OuterConeAngle", t.outer_cone_degrees, 0.0f, 179.0f, d.outer_cone_degrees);
     return t;
 }
 

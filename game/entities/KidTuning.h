@@ -4,7 +4,10 @@
 //
 // Every value has a default here, so a file that is missing or lacks an
 // attribute still gives a playable kid; the reader logs a file it cannot use
-// (cTuningFile) and keeps the defaults for all of that file's values.
+// (cTuningFile) and keeps the defaults for all of that file's values. A value
+// that cannot make sense (health of 0 or less, a negative speed, waves less
+// than 0.05 s apart, a cone beyond 179 degrees, not a number) is logged and
+// takes its default.
 
 #include "engine/core/ColorRGBA.h"
 #include "engine/core/Vector3.h"

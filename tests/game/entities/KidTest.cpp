@@ -10,6 +10,9 @@
 
 #include "engine/core/cLog.h"
 #include "engine/physics/iPhysicsCmp.h"
+#include "engine/resource/cMaterial.h"
+#include "engine/resource/iGPUProgram.h"
+#include "engine/resource/iShaderManager.h"
 #include "engine/platform/VirtualKeys.h"
 #include "game/data/cEnemyStatsTable.h"
 #include "game/entities/cBaseEnemy.h"
@@ -80,6 +83,25 @@ TEST_F(KidTest, TuningFilesAreReadAndMissingAttributesKeepTheirDefaults) {
     EXPECT_EQ(LogText().find("Error: Tuning"), std::string::npos);
 }
 
+TEST_F(KidTest, SenselessTuningValuesAreLoggedAndTakeTheirDefaults) {
+    WriteTuning("Kid", "MidSpeed=\"-2\" Health=\"0\" MinRateOfSpawn=\"0\" BaseRateOfSpawn=\"nan\"");
+    WriteTuning("KidLight", "InnerConeAngle=\"-5\" OuterConeAngle=\"400\"");
+    cKid* kid = MakeKid();
+    EXPECT_FLOAT_EQ(kid->walk_speed, 1.0f);
+    EXPECT_FLOAT_EQ(kid->health, 1.0f);
+    EXPECT_FLOAT_EQ(kid->Tuning().min_rate_of_spawn, 0.6f);
+    EXPECT_FLOAT_EQ(kid->Tuning().base_rate_of_spawn, 2.0f);
+    EXPECT_FLOAT_EQ(kid->LightTuning().inner_cone_degrees, 30.0f);
+    EXPECT_FLOAT_EQ(kid->LightTuning().outer_cone_degrees, 45.0f);
+    const std::string log = LogText();
+    for (const char* attribute : {"Kid.xml: MidSpeed", "Kid.xml: Health", "Kid.xml: MinRateOfSpawn",
+                                  "KidLight.xml: InnerConeAngle", "KidLight.xml: OuterConeAngle"}) {
+        EXPECT_NE(log.find(std::string("Error: ") + attribute), std::string::npos) << attribute;
+    }
+    Run(1.2f, kFrame);
+    EXPECT_EQ(kid->State(), eKidState::Stand) << "the kid lives";
+}
+
 TEST_F(KidTest, SetupMakesTheKidsBodyLightKeyAndPath) {
     cKid* kid = MakeKid({1.0f, 0.0f, 2.0f});
     ASSERT_NE(kid->physics, nullptr);
@@ -96,6 +118,32 @@ TEST_F(KidTest, SetupMakesTheKidsBodyLightKeyAndPath) {
     EXPECT_EQ(kid->State(), eKidState::Intro);
     EXPECT_TRUE(kid->IsFrozen());
     EXPECT_EQ(kid->position, (Vector3{1.0f, 0.0f, 2.0f}));
+}
+
+// The light's constants go to both stages of the lit materials that have a
+// program, in the order StandardMat, ShadowMat, FairyMat; others are skipped.
+TEST_F(KidTest, TheSpotlightIsBoundOnTheLitMaterialsShaders) {
+    const std::string vs = "uniform vec4 gKidLightDiffuse;\n";
+    dir.Write("lit.vs", vs);
+    dir.Write("lit.ps", vs);
+    Engine::cResourceSystem& resources = Engine::cResourceSystem::Instance();
+    Engine::iGPUProgram* programs[2] = {};
+    const char* names[2] = {"FairyMat", "StandardMat"};
+    for (int i = 0; i < 2; ++i) {
+        programs[i] = resources.ShaderManager()->CreateShaderProgram("lit.vs", dir.Path().string() + "/", "main",
+                                                                     "lit.ps", dir.Path().string() + "/", "main");
+        ASSERT_NE(programs[i], nullptr);
+        resources.MaterialManager()->GetMaterial(names[i])->SetProgram(programs[i], resources.ShaderManager());
+    }
+    resources.MaterialManager()->GetMaterial("OtherMat");
+    cKid* kid = MakeKid();
+    const std::vector<Engine::iShader*> expected{programs[1]->VertexStage(), programs[1]->PixelStage(),
+                                                 programs[0]->VertexStage(), programs[0]->PixelStage()};
+    EXPECT_EQ(kid->Light()->programs, expected);
+    EXPECT_NE(kid->Light()->light.slot, Engine::LightRecord::kNoSlot) << "enabled in the light manager";
+    const auto& casters = Engine::cShadowCasterList::Instance().Casters();
+    EXPECT_NE(std::find(casters.begin(), casters.end(), kid->Light()), casters.end()) << "it casts shadows";
+    EXPECT_NE(kid->Light()->shadowMap, nullptr);
 }
 
 // W walks away from the camera and A to its left, S toward it and D to its

@@ -250,6 +250,32 @@ TEST_F(StrokeTest, TheFirstContactOfAnOpenGrabTakesAnEnemyWithinReach) {
     }
 }
 
+TEST_F(StrokeTest, WithRightClickFollowAHeldEnemyIsDraggedOnTheGroundUnderTheFairy) {
+    WriteTuning("Stroke", "RightClickFollow=\"true\"");
+    LoadGhostStats();
+    cStroke* stroke = MakeStroke();
+    Game::LevelObjectValues values;
+    values.name = "BasicEnemy";
+    values.stroke = stroke;
+    auto* ghost = dynamic_cast<Game::cBaseEnemy*>(Game::cGameFactory::Instance().Create(Game::GAME_ENT_TYPES::DUMB_ENEMY));
+    ASSERT_NE(ghost, nullptr);
+    ghost->Init(values.name);
+    ASSERT_TRUE(dynamic_cast<Game::iLevelObject*>(ghost)->SetUpFromLevel(values));
+    PointAt({0.0f, 0.5f, 0.0f});
+    Press(1);
+    Step(kFrame);
+    ghost->position = stroke->position;
+    stroke->OnEnemyContact(ghost);
+    ASSERT_EQ(stroke->grabbed, ghost);
+    PointAt({4.0f, 0.5f, 3.0f});
+    Step(kFrame);
+    Step(kFrame);
+    EXPECT_NEAR(ghost->position.x, stroke->position.x, 0.01f);
+    EXPECT_NEAR(ghost->position.z, stroke->position.z, 0.01f);
+    EXPECT_FLOAT_EQ(ghost->position.y, 0.0f);
+    EXPECT_GT(ghost->position.x, 3.0f) << "it came along";
+}
+
 TEST_F(StrokeTest, SkillRankFollowsHitsPerSecondOfSlashing) {
     cStroke* stroke = MakeStroke();
     struct Case {
