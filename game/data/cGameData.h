@@ -14,6 +14,9 @@ class cGameData : public Engine::Singleton<cGameData> {
 public:
     // False: the shadow materials and shader programs are built at start-up.
     bool enable_tessary = true;
+    // On: a kid set up from now on owns a challenge spawner, so challenge
+    // points send waves of enemies. The main menu turns it on when it starts a game.
+    bool challenge_spawning = false;
 
 private:
     friend class Engine::Singleton<cGameData>;

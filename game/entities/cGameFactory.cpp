@@ -6,8 +6,17 @@
 #include "game/entities/cBinaryTile.h"
 #include "game/entities/cDecoration.h"
 #include "game/entities/cDecorationBatches.h"
+#include "game/entities/cDumbEnemy.h"
+#include "game/entities/cDumbEnemyFast.h"
+#include "game/entities/cDumbEnemyHP.h"
 #include "game/entities/cGroundPlane.h"
+#include "game/entities/cKid.h"
+#include "game/entities/cKidKey.h"
+#include "game/entities/cPath.h"
 #include "game/entities/cSampleEntity.h"
+#include "game/entities/cSpawnEnemy.h"
+#include "game/entities/cStroke.h"
+#include "game/entities/cTimeSpawnEnemy.h"
 
 namespace Game {
 
@@ -24,6 +33,15 @@ bool cGameFactory::Register() {
     ok = RegisterType<cBillboardObj>(GAME_ENT_TYPES::BILLBOARD_OBJ) && ok;
     ok = RegisterType<cGroundPlane>(GAME_ENT_TYPES::GROUND_PLANE) && ok;
     ok = RegisterType<cBinaryTile>(GAME_ENT_TYPES::BINARY_TILE) && ok;
+    ok = RegisterType<cKid>(GAME_ENT_TYPES::KID) && ok;
+    ok = RegisterType<cKidKey>(GAME_ENT_TYPES::KID_KEY) && ok;
+    ok = RegisterType<cPath>(GAME_ENT_TYPES::PATH) && ok;
+    ok = RegisterType<cStroke>(GAME_ENT_TYPES::STROKE) && ok;
+    ok = RegisterType<cDumbEnemy>(GAME_ENT_TYPES::DUMB_ENEMY) && ok;
+    ok = RegisterType<cDumbEnemyHP>(GAME_ENT_TYPES::DUMB_ENEMY_HP) && ok;
+    ok = RegisterType<cDumbEnemyFast>(GAME_ENT_TYPES::DUMB_ENEMY_FAST) && ok;
+    ok = RegisterType<cSpawnEnemy>(GAME_ENT_TYPES::SPAWN_ENEMY) && ok;
+    ok = RegisterType<cTimeSpawnEnemy>(GAME_ENT_TYPES::TIME_SPAWN_ENEMY) && ok;
     return ok;
 }
 

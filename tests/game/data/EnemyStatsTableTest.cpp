@@ -3,6 +3,7 @@
 // the table, and an unreadable file leaving it empty with a log line.
 
 #include <gtest/gtest.h>
+#include <tinyxml2.h>
 
 #include <string>
 
@@ -117,6 +118,47 @@ TEST_F(EnemyStatsTableTest, ShippedTableHoldsEveryKindTheGameLooksUp) {
         const auto stats = cEnemyStatsTable::Instance().Find(name);
         ASSERT_TRUE(stats.has_value()) << name;
         EXPECT_GT(stats->health, 0.0f) << name;
+    }
+}
+
+// One number of a shipped single-element tuning file, as written.
+float ShippedTuning(const std::string& file, const char* element, const char* attribute) {
+    tinyxml2::XMLDocument document;
+    const std::string path = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/XML_Game/" + file;
+    EXPECT_EQ(document.LoadFile(path.c_str()), tinyxml2::XML_SUCCESS) << path;
+    const tinyxml2::XMLElement* root = document.FirstChildElement(element);
+    EXPECT_NE(root, nullptr) << path;
+    return root == nullptr ? 0.0f : root->FloatAttribute(attribute, 0.0f);
+}
+
+// The ghosts' numbers make a fair fight against the shipped kid and stroke:
+// every ghost's touch leaves the kid alive twice and kills it the third time,
+// and the plain ghost dies at the third slash hit, the fast one at the
+// second, the tough one at the fifth.
+TEST_F(EnemyStatsTableTest, ShippedGhostsKillTheKidAtTheThirdTouchAndDieToAFewHits) {
+    const float kid_health = ShippedTuning("Kid.xml", "Kid", "Health");
+    const float slash_power = ShippedTuning("Stroke.xml", "Stroke", "FollowerAttackPower");
+    ASSERT_GT(kid_health, 0.0f);
+    ASSERT_GT(slash_power, 0.0f);
+    const std::string directory = std::string(BRAMBLEBY_SOURCE_DIR) + "/GameData/XML_Game/GameStats/";
+    ASSERT_TRUE(cEnemyStatsTable::Instance().Load(directory, cEnemyStatsTable::kFileName));
+    struct Case {
+        const char* name;
+        int hits_to_kill;
+    };
+    for (const Case& c : {Case{"DollEnemy", 3}, Case{"DollEnemyFast", 2}, Case{"DollEnemyHP", 5}}) {
+        SCOPED_TRACE(c.name);
+        const auto stats = cEnemyStatsTable::Instance().Find(c.name);
+        ASSERT_TRUE(stats.has_value());
+        float kid_damage = 0.0f;
+        for (int touch = 1; touch <= 2; ++touch) kid_damage += stats->attack_power;
+        EXPECT_LT(kid_damage, kid_health);
+        EXPECT_GE(kid_damage + stats->attack_power, kid_health);
+        float ghost_damage = 0.0f;
+        for (int hit = 1; hit < c.hits_to_kill; ++hit) ghost_damage += slash_power;
+        EXPECT_GT(stats->health, ghost_damage);
+        EXPECT_LE(stats->health, ghost_damage + slash_power);
+        EXPECT_GT(stats->speed, 0.0f);
     }
 }
 

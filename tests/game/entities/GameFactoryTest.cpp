@@ -80,7 +80,10 @@ TEST_F(GameFactoryTest, RegisterMakesSixtyOneSlotsOfTheClassesThatExist) {
     EXPECT_NE(factory.GetTypedFactory<Engine::cLightEntity>(EntityTypeId::FromValue(1)), nullptr);
     EXPECT_NE(factory.GetTypedFactory<Game::cGroundPlane>(Types::GROUND_PLANE), nullptr);
     const std::set<std::int32_t> written{Types::SAMPLE_ENTITY, Types::DECORATION, Types::BILLBOARD_OBJ,
-                                         Types::GROUND_PLANE, Types::BINARY_TILE};
+                                         Types::GROUND_PLANE, Types::BINARY_TILE, Types::DUMB_ENEMY,
+                                         Types::DUMB_ENEMY_HP, Types::DUMB_ENEMY_FAST, Types::SPAWN_ENEMY,
+                                         Types::TIME_SPAWN_ENEMY, Types::KID, Types::KID_KEY, Types::PATH,
+                                         Types::STROKE};
     for (std::int32_t id = 2; id < 61; ++id) {
         EXPECT_EQ(factory.GetFactory(EntityTypeId::FromValue(id)) != nullptr, written.count(id) == 1) << id;
     }
@@ -100,10 +103,10 @@ TEST_F(GameFactoryTest, SecondRegisterIsRefusedAndKeepsLivePools) {
 }
 
 TEST_F(GameFactoryTest, CreateOfATypeWithoutClassGivesNullAndLogs) {
-    EXPECT_EQ(cGameFactory::Instance().Create(Types::DUMB_ENEMY), nullptr);
+    EXPECT_EQ(cGameFactory::Instance().Create(Types::BOMB_ENEMY), nullptr);
     EXPECT_EQ(cGameFactory::Instance().CreateTyped<cStandInEntity>(Types::NORMAL_WALL), nullptr);
     EXPECT_EQ(LogText(),
-              "Error: GenericFactoryManager: no class is registered for type 13\n"
+              "Error: GenericFactoryManager: no class is registered for type 20\n"
               "Error: GenericFactoryManager: no class is registered for type 37\n");
 }
 

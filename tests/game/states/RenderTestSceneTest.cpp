@@ -73,14 +73,15 @@ TEST_F(RenderTestSceneTest, EnteringFillsTheTreeTheLightsAndTheSkyBox) {
     state.Enter();
     // The kid and three ghosts are the state's own; the garden level brings
     // 16 decorations, each also baked into a batch of its own (they stand
-    // apart), one model per tile kind its floor uses, and two ground glows.
+    // apart), one model per tile kind its floor uses, two ground glows, and the
+    // fairy of the stroke every level load makes.
     const cLevelManager& garden = cLevelManager::Instance();
     EXPECT_EQ(state.ModelCount(), 4u);
     EXPECT_EQ(garden.decorations.size(), 16u);
     EXPECT_EQ(cDecorationBatches::Instance().Models().size(), 16u);
     ASSERT_NE(garden.tile_layer, nullptr);
     const std::size_t tile_kinds = 4;  // grass, path, cobbles, dark soil
-    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + tile_kinds);
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + tile_kinds + 1u);
     EXPECT_EQ(scene->BillboardCount(), 2u);
     EXPECT_FLOAT_EQ(Engine::cLightManager::Instance().Ambient().b, 0.22f);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
@@ -139,7 +140,7 @@ TEST_F(RenderTestSceneTest, LeavingGivesEverythingBackAndASecondRunMatchesTheFir
     EXPECT_TRUE(scene->Tree().Root().children.empty());
 
     state.Enter();
-    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + 4u);
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + 4u + 1u);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
     state.Exit();
 }
