@@ -88,6 +88,7 @@ void cStroke::Setup() {
     grabbed = nullptr;
     facing = {1.0f, 0.0f, 0.0f};
     mouse_point = position;
+    dust_from = position;
     target_offset = {0.0f, 0.0f, 0.0f};
     RebuildWorld();
     BuildMachine();
@@ -188,10 +189,9 @@ void cStroke::Reset() {
 void cStroke::Update(float dt) {
     const int state = cLevelManager::Instance().current_state();
     if (state == kMainMenuState || state == kWinScreenState) return;
-    const Engine::Vector3 previous = position;
     Turn();
     if (machine) machine->Update(dt);
-    FeedEmitters(previous);
+    FeedEmitters();
     RebuildWorld();
 }
 
@@ -202,13 +202,16 @@ void cStroke::Turn() {
     rotation = Engine::Quaternion::FromAxisAngle({0.0f, 1.0f, 0.0f}, std::atan2(-facing.z, facing.x));
 }
 
-void cStroke::FeedEmitters(const Engine::Vector3& previous) {
+// The physics step moves the stroke after its update, so the dust trails
+// the way flown since the last feed, not within this update.
+void cStroke::FeedEmitters() {
     if (cEmitterFairy* dust = FairyEmitter()) {
-        dust->previous = previous;
+        dust->previous = dust_from;
         dust->current = position;
         dust->direction = physics != nullptr ? physics->GetVelocity() : Engine::Vector3{};
     }
     if (cEmitterRing* sparks = RingEmitter()) sparks->centre = position;
+    dust_from = position;
 }
 
 const Engine::cCameraGfxCmp* cStroke::MouseCamera() const {

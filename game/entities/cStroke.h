@@ -115,6 +115,7 @@ public:
     float idle_time = 0.0f;
     Engine::Vector3 target_offset;
     Engine::Vector3 mouse_point;  // the last point of the mouse on the flying plane
+    Engine::Vector3 dust_from;    // where the stroke was when the dust was last fed
     Engine::Vector3 facing{1.0f, 0.0f, 0.0f};
 
 private:
@@ -127,7 +128,7 @@ private:
     // Points the body at the mouse's point on the flying plane.
     void FollowMouse(float dt);
     void Turn();
-    void FeedEmitters(const Engine::Vector3& previous);
+    void FeedEmitters();
     // The stroke's own camera, or the scene's active camera, or null.
     const Engine::cCameraGfxCmp* MouseCamera() const;
 

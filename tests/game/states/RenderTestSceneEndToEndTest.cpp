@@ -78,7 +78,7 @@ TEST_F(RenderTestSceneEndToEndTest, AnUnknownStateNameIsRefused) {
 
 TEST_F(RenderTestSceneEndToEndTest, TheScreenshotIsAMoonlitSceneWithWarmLightInIt) {
     const std::string environment = std::getenv("DISPLAY") != nullptr ? "" : "env SDL_VIDEODRIVER=offscreen";
-    const int status = Run("--state Sandbox2 --fixed-dt 0.033 --frames 4 --screenshot 3 scene.png", environment);
+    const int status = Run("--state Sandbox2 --fixed-dt 0.033 --frames 41 --screenshot 40 scene.png", environment);
     if (status != 0 && File("Engine.log").find("Could not create") != std::string::npos)
         GTEST_SKIP() << "no OpenGL 3.3 here";
     ASSERT_EQ(status, 0) << File("out.txt") << File("Engine.log");

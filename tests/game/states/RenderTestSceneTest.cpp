@@ -21,14 +21,21 @@
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
 #include "game/data/cLevelManager.h"
+#include "engine/platform/cMouseState.h"
 #include "game/data/cModelCatalogue.h"
 #include "game/entities/cDecorationBatches.h"
 #include "game/entities/cGameFactory.h"
+#include "game/entities/cKid.h"
+#include "game/entities/cStroke.h"
 #include "game/states/cGameState_Sandbox2.h"
 #include "tests/support/TempDir.h"
 
 namespace Game {
 namespace {
+
+// Models of the level's own entities: the kid and the key she carries, five
+// ghosts (three out, two held by the spawner) and the stroke's fairy.
+constexpr std::size_t kLevelModels = 8;
 
 class RenderTestSceneTest : public ::testing::Test {
 protected:
@@ -45,6 +52,7 @@ protected:
     }
 
     void TearDown() override {
+        Engine::cMouseState::Destroy();
         cLevelManager::Destroy();
         cGameFactory::Instance().Shutdown();
         cGameFactory::Destroy();
@@ -71,17 +79,18 @@ protected:
 TEST_F(RenderTestSceneTest, EnteringFillsTheTreeTheLightsAndTheSkyBox) {
     cGameState_Sandbox2 state;
     state.Enter();
-    // The kid and three ghosts are the state's own; the garden level brings
-    // 16 decorations, each also baked into a batch of its own (they stand
-    // apart), one model per tile kind its floor uses, two ground glows, and the
-    // fairy of the stroke every level load makes.
+    // The garden level brings the kid, 16 decorations, each also baked into a
+    // batch of its own (they stand apart), one model per tile kind its floor
+    // uses, two ground glows, the ghosts and the fairy of the stroke every
+    // level load makes.
     const cLevelManager& garden = cLevelManager::Instance();
-    EXPECT_EQ(state.ModelCount(), 4u);
+    ASSERT_NE(state.Kid(), nullptr);
+    EXPECT_EQ(static_cast<Engine::iBaseEntity*>(state.Kid()), garden.kid);
     EXPECT_EQ(garden.decorations.size(), 16u);
     EXPECT_EQ(cDecorationBatches::Instance().Models().size(), 16u);
     ASSERT_NE(garden.tile_layer, nullptr);
     const std::size_t tile_kinds = 4;  // grass, path, cobbles, dark soil
-    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + tile_kinds + 1u);
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), kLevelModels + 16u + 16u + tile_kinds);
     EXPECT_EQ(scene->BillboardCount(), 2u);
     EXPECT_FLOAT_EQ(Engine::cLightManager::Instance().Ambient().b, 0.22f);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
@@ -110,7 +119,17 @@ TEST_F(RenderTestSceneTest, FramesDrawModelsInTheShadowAndMainPasses) {
 TEST_F(RenderTestSceneTest, TheAuraThePixieDustAndTheRainAreInView) {
     cGameState_Sandbox2 state;
     state.Enter();
-    for (int frame = 0; frame < 60; ++frame) Frame(state);
+    // The stroke trails its dust while it slashes: the left button held, the mouse sweeping.
+    Engine::cMouseState& mouse = Engine::cMouseState::Instance();
+    mouse.ButtonDown(0);
+    for (int frame = 0; frame < 60; ++frame) {
+        mouse.Move(200 + (frame % 2) * 800, 360);
+        Frame(state);
+    }
+    auto* stroke = dynamic_cast<cStroke*>(cLevelManager::Instance().stroke);
+    ASSERT_NE(stroke, nullptr);
+    EXPECT_EQ(stroke->State(), eStrokeState::Slash);
+    mouse.ButtonUp(0);
     const Engine::cParticleManager& particles = Engine::cParticleManager::Instance();
     for (const char* name : {"AuraPTS", "PixieDustPTS", "Effect_Rain"}) {
         const Engine::cParticleSystem* found = nullptr;
@@ -140,7 +159,7 @@ TEST_F(RenderTestSceneTest, LeavingGivesEverythingBackAndASecondRunMatchesTheFir
     EXPECT_TRUE(scene->Tree().Root().children.empty());
 
     state.Enter();
-    EXPECT_EQ(Engine::GetModelPool()->InUse(), 4u + 16u + 16u + 4u + 1u);
+    EXPECT_EQ(Engine::GetModelPool()->InUse(), kLevelModels + 16u + 16u + 4u);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
     state.Exit();
 }
@@ -149,7 +168,7 @@ TEST_F(RenderTestSceneTest, WithoutTheSceneRendererTheStateShowsNothingAndDoesNo
     Engine::DestroySceneRenderer();
     cGameState_Sandbox2 state;
     state.Enter();
-    EXPECT_EQ(state.ModelCount(), 0u);
+    EXPECT_EQ(state.Kid(), nullptr);
     Frame(state);
     state.Exit();
 }
