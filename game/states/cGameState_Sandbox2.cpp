@@ -1,6 +1,7 @@
 #include "game/states/cGameState_Sandbox2.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "engine/particles/cParticleManager.h"
 #include "engine/physics/cCollisionManager.h"
 #include "engine/physics/cPhysicsWorld.h"
+#include "engine/physics/iPhysicsCmp.h"
 #include "engine/render/scene/LightRecord.h"
 #include "engine/render/scene/SceneRendererAccess.h"
 #include "engine/render/scene/cLightGfxCmp.h"
@@ -30,7 +32,6 @@
 #include "game/entities/cEnvironmentEffects.h"
 #include "game/entities/cGlobalEffects.h"
 #include "game/entities/cGameFactory.h"
-#include "game/entities/cGroundPlane.h"
 #include "game/entities/cKid.h"
 
 namespace Game {
@@ -58,11 +59,10 @@ constexpr float kAuraPerSecond = 100.0f;
 constexpr Vector3 kAuraPoint{0.0f, 0.0f, 0.0f};
 constexpr float kRainIntensity = 1.0f;
 constexpr const char* kMaterialsLitByLights[] = {"StandardMat", "FairyMat", "ShadowMat"};
-// Who meets whom: the kid stands on the floor, ghosts touch the kid and the
-// stroke, spawners feel the kid come near.
-constexpr const char* kCollisionGroups[] = {"Enemy", "Kid", "Floor", "Trigger", "Stroke"};
+// Who meets whom: ghosts touch the kid and the stroke, spawners feel the kid come near.
+constexpr const char* kCollisionGroups[] = {"Enemy", "Kid", "Trigger", "Stroke"};
 constexpr std::pair<const char*, const char*> kCollisionPairs[] = {
-    {"Kid", "Floor"}, {"Enemy", "Stroke"}, {"Trigger", "Kid"}, {"Enemy", "Kid"}};
+    {"Enemy", "Stroke"}, {"Trigger", "Kid"}, {"Enemy", "Kid"}};
 
 // Where the eye sits from what it looks at.
 Vector3 CameraOffset() {
@@ -98,6 +98,7 @@ void cGameState_Sandbox2::Enter() {
 
 void cGameState_Sandbox2::Exit() {
     if (scene == nullptr) return;
+    if (kid != nullptr) LogKidPosition();
     Engine::cParticleManager::Instance().Clear();
     cGlobalEffects::Instance().Forget();
     cGameFactory::Instance().ReleaseAll();
@@ -128,13 +129,12 @@ void cGameState_Sandbox2::Update(float dt) {
 
 // ---- Building the scene --------------------------------------------------------
 
-// The ground plane holds the kid up; the floor tiles, the decorations, the
-// glows, the kid and her ghosts are a level file, read through the level
-// manager as play reads its levels; the ghosts take their numbers from the
-// enemy table.
+// The floor tiles, the decorations, the glows, the kid and her ghosts are a
+// level file, read through the level manager as play reads its levels; the
+// ghosts take their numbers from the enemy table. The scene has no floor
+// slab: the kid walks the tiles' plane without falling.
 void cGameState_Sandbox2::LoadGarden() {
     cEnemyStatsTable::Instance().Load(kStatsFolder, kStatsFile);
-    if (auto* floor = cGameFactory::Instance().CreateTyped<cGroundPlane>(GAME_ENT_TYPES::GROUND_PLANE)) floor->Setup();
     cLevelManager& levels = cLevelManager::Instance();
     if (!levels.Load(kGardenLevel, "")) {
         Engine::LogError("the render test scene shows no garden: its level could not be read");
@@ -144,6 +144,7 @@ void cGameState_Sandbox2::LoadGarden() {
         Engine::LogError("the render test scene has no kid: its level names none");
         return;
     }
+    if (kid->physics != nullptr) kid->physics->SetFlag(Engine::ePhysicsFlags::Gravity, false);
     kid_start = kid->position;
     dead_for = 0.0f;
 }
@@ -207,6 +208,14 @@ void cGameState_Sandbox2::FollowKid() {
     const Vector3 target = kid != nullptr ? Vector3{kid->position.x, 0.0f, kid->position.z} : Vector3{};
     camera.SetTarget(target);
     camera.SetEye(target + CameraOffset());
+}
+
+// Where the walk ended, for scripted runs that check it.
+void cGameState_Sandbox2::LogKidPosition() const {
+    char line[128];
+    std::snprintf(line, sizeof line, "Render test scene: the kid ends at (%.3f, %.3f, %.3f)", kid->position.x,
+                  kid->position.y, kid->position.z);
+    Engine::LogEngine(line);
 }
 
 void cGameState_Sandbox2::StandUpAfterDeath(float dt) {

@@ -12,7 +12,8 @@
 // night sky box closes the picture, all seen through a narrow lens from far
 // above, the camera following the kid. Effects run on it: sparks of the aura
 // rise in the middle of the garden and a light rain falls round the kid. A
-// dead kid stands up again at her start after a few seconds.
+// dead kid stands up again at her start after a few seconds. Leaving logs
+// where the kid stands, so scripted runs can check a walk.
 //
 // Entities go back to the game factory on Exit, the collision and physics
 // lists are emptied, and the lights go back to their pool, so a run leaves
@@ -51,6 +52,7 @@ private:
     void FitCameraToPicture();
     void AttachMoonToMaterials();
     void FollowKid();
+    void LogKidPosition() const;
     void StandUpAfterDeath(float dt);
     void StartEffects();
     void RunEffects(float dt);
