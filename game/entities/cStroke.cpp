@@ -79,13 +79,7 @@ void cStroke::Setup() {
     CreateModel();
     CreateEffects();
     CreatePhysics();
-    energy = max_energy;
-    hits = 0;
-    slash_time = kStartSlashTime;
-    idle_time = 0.0f;
-    slashing = false;
-    grabbing = false;
-    grabbed = nullptr;
+    ResetRunValues();
     facing = {1.0f, 0.0f, 0.0f};
     mouse_point = position;
     dust_from = position;
@@ -174,6 +168,12 @@ void cStroke::BuildMachine() {
 void cStroke::Reset() {
     machine.reset();  // leaving Grab lets go of a held enemy
     cEntity::Reset();
+    ResetRunValues();
+    camera = nullptr;
+}
+
+// The counts of a run for the results, full energy, and nothing slashed or held.
+void cStroke::ResetRunValues() {
     slash_time = kStartSlashTime;
     hits = 0;
     energy = max_energy;
@@ -181,7 +181,6 @@ void cStroke::Reset() {
     slashing = false;
     grabbing = false;
     grabbed = nullptr;
-    camera = nullptr;
 }
 
 // ---- Per-frame update -------------------------------------------------------

@@ -129,6 +129,7 @@ private:
     void FollowMouse(float dt);
     void Turn();
     void FeedEmitters();
+    void ResetRunValues();
     // The stroke's own camera, or the scene's active camera, or null.
     const Engine::cCameraGfxCmp* MouseCamera() const;
 
