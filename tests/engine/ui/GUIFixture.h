@@ -10,44 +10,11 @@
 #include <vector>
 
 #include "engine/audio/SoundManagerAccess.h"
-#include "engine/audio/iSoundManager.h"
 #include "engine/platform/cKeyboardState.h"
 #include "engine/platform/cMouseState.h"
 #include "engine/ui/cGUIManager.h"
+#include "tests/engine/audio/RecordingSounds.h"
 #include "tests/engine/render/scene/SpriteFixture.h"
-
-class RecordingSounds : public Engine::iSoundManager {
-public:
-    explicit RecordingSounds(std::vector<std::string>& log) : played(log) {}
-    void Init() override {}
-    void SetDistanceFactor(float) override {}
-    bool LoadCatalogue(const std::string&, const std::string&) override { return true; }
-    void Load2D(const std::string&, const std::string&, const std::string&) override {}
-    void Load3D(const std::string&, const std::string&, const std::string&, int32_t) override {}
-    void ReleaseAll() override {}
-    void Play(const std::string& name, bool loop, float volume) override {
-        played.push_back(name + (loop ? " loop " : " once ") + std::to_string(volume));
-    }
-    void Stop(const std::string&) override {}
-    void StopAll() override {}
-    bool IsPlaying(const std::string&) const override { return false; }
-    void SetRolloff(const std::string&, int32_t) override {}
-    void SetMinMaxDistance(const std::string&, float, float) override {}
-    void Play3D(const std::string& name, const Engine::Vector3&, bool loop, float volume) override {
-        Play(name, loop, volume);
-    }
-    Engine::SoundRecord* GetSound(const std::string&) override { return nullptr; }
-    void Update() override {}
-    bool SetMute(bool) override { return true; }
-    bool IsMuted() const override { return false; }
-    void SetVolume(float) override {}
-    void SetEnabled(bool) override {}
-    float GetVolume() const override { return 1.0f; }
-    void SetListener(const Engine::cEntity*) override {}
-
-private:
-    std::vector<std::string>& played;
-};
 
 class GUIFixture : public SpriteFixture {
 protected:
@@ -55,7 +22,7 @@ protected:
         ResetInput();
         MakeSheet("buttonTS", 256, 64);
         MakeSheet("textboxTS", 128, 64);
-        Engine::InstallSoundManager(std::make_unique<RecordingSounds>(sounds));
+        Engine::InstallSoundManager(std::make_unique<RecordingSounds>(sounds, &volumes));
         gui().SetSpriteLayers(&layers);
         gui().OnViewportResize(Engine::ScreenRect{0.0f, 0.0f, 1000.0f, 500.0f});
     }
@@ -83,4 +50,5 @@ protected:
     }
 
     std::vector<std::string> sounds;
+    std::vector<float> volumes;
 };

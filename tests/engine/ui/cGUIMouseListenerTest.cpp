@@ -54,13 +54,15 @@ TEST_F(GUIMouseTest, PressAndReleaseOverTheButtonClickOnceWithTheSound) {
     for (int mouse_button : {0, 1, 2}) {
         clicks = 0;
         sounds.clear();
+        volumes.clear();
         MoveTo(500, 250);
         Engine::cMouseState::Instance().ButtonDown(mouse_button);
         EXPECT_EQ(button->CurrentLook(), "ButtonClicked");
         EXPECT_EQ(clicks, 0);
         Engine::cMouseState::Instance().ButtonUp(mouse_button);
         EXPECT_EQ(clicks, 1) << "button " << mouse_button;
-        EXPECT_EQ(sounds, (std::vector<std::string>{"ButtonPress once 1.000000"}));
+        EXPECT_EQ(sounds, (std::vector<std::string>{"once ButtonPress"}));
+        EXPECT_EQ(volumes, (std::vector<float>{1.0f}));
     }
 }
 

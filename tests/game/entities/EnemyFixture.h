@@ -47,7 +47,7 @@
 #include "game/entities/cGlobalEffects.h"
 #include "game/entities/cKid.h"
 #include "game/entities/cStroke.h"
-#include "tests/game/entities/PlayerFixture.h"  // RecordedSounds
+#include "tests/engine/audio/RecordingSounds.h"
 #include "tests/support/Md2FileWriter.h"
 #include "tests/support/TempDir.h"
 
@@ -83,7 +83,7 @@ protected:
         Engine::cParticleManager::Instance().SetDevice(render.Renderer(), render.BufferManager());
         Engine::cParticleManager::Instance().Start();
         Game::cGlobalEffects::Instance().Create();
-        Engine::InstallSoundManager(std::make_unique<RecordedSounds>(sounds));
+        Engine::InstallSoundManager(std::make_unique<RecordingSounds>(sounds));
         ASSERT_TRUE(Game::cGameFactory::Instance().Register());
         ASSERT_TRUE(Game::cModelCatalogue::Instance().LoadPrefabs(dir.Write("PrefabData.xml", kPrefabs)));
         LoadGhostMesh();

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "engine/audio/SoundManagerAccess.h"
-#include "engine/audio/iSoundManager.h"
 #include "engine/core/cEngineSettings.h"
 #include "engine/entity/cSceneManager.h"
 #include "engine/physics/cCollisionManager.h"
@@ -31,40 +30,8 @@
 #include "game/entities/cGameFactory.h"
 #include "game/entities/cKid.h"
 #include "game/entities/cStroke.h"
+#include "tests/engine/audio/RecordingSounds.h"
 #include "tests/game/entities/ParticleServices.h"
-
-class RecordedSounds : public Engine::iSoundManager {
-public:
-    explicit RecordedSounds(std::vector<std::string>& log) : events(log) {}
-    void Init() override {}
-    void SetDistanceFactor(float) override {}
-    bool LoadCatalogue(const std::string&, const std::string&) override { return true; }
-    void Load2D(const std::string&, const std::string&, const std::string&) override {}
-    void Load3D(const std::string&, const std::string&, const std::string&, int32_t) override {}
-    void ReleaseAll() override {}
-    void Play(const std::string& name, bool loop, float) override {
-        events.push_back((loop ? "loop " : "once ") + name);
-    }
-    void Stop(const std::string& name) override { events.push_back("stop " + name); }
-    void StopAll() override {}
-    bool IsPlaying(const std::string&) const override { return false; }
-    void SetRolloff(const std::string&, int32_t) override {}
-    void SetMinMaxDistance(const std::string&, float, float) override {}
-    void Play3D(const std::string& name, const Engine::Vector3&, bool loop, float volume) override {
-        Play(name, loop, volume);
-    }
-    Engine::SoundRecord* GetSound(const std::string&) override { return nullptr; }
-    void Update() override {}
-    bool SetMute(bool) override { return true; }
-    bool IsMuted() const override { return false; }
-    void SetVolume(float) override {}
-    void SetEnabled(bool) override {}
-    float GetVolume() const override { return 1.0f; }
-    void SetListener(const Engine::cEntity*) override {}
-
-private:
-    std::vector<std::string>& events;
-};
 
 class PlayerFixture : public ParticleServices {
 protected:
@@ -72,7 +39,7 @@ protected:
         FreshPlay();
         Engine::cPhysicsWorld::Instance().Reset({0.0f, 0.0f, 0.0f});
         Game::cGameFactory::Instance().Register();
-        Engine::InstallSoundManager(std::make_unique<RecordedSounds>(sounds));
+        Engine::InstallSoundManager(std::make_unique<RecordingSounds>(sounds));
         dir.Write("GameData/XML_Game/.keep", "");
     }
 
