@@ -10,11 +10,15 @@ namespace Engine {
 
 namespace {
 
+// Where the object's box is centred: its position plus the box's offset (a
+// body whose box stands on its feet has its centre above its position).
+Vector3 BoxCentre(const iPhysicsCmp& object, const cCollisionAABB& box) { return object.GetPosition() + box.offset; }
+
 // Whether the object's box now and its box dt seconds ago overlap: it moved
 // less than its own size this frame.
-bool IsSlow(const iPhysicsCmp& object, const AABB& box, float dt) {
+bool IsSlow(const iPhysicsCmp& object, const cCollisionAABB& box, float dt) {
     AABB previous = box;
-    Recentre(previous, object.GetPosition() - dt * object.GetVelocity());
+    Recentre(previous, BoxCentre(object, box) - dt * object.GetVelocity());
     return BoxesOverlap(box, previous);
 }
 
@@ -29,11 +33,18 @@ void BounceAtContact(iPhysicsCmp& object, int axis, float remaining) {
     object.SetVelocity(reflected);
 }
 
-// Moves the object by amount along axis.
+// Moves the object by amount along axis, and stops the part of its velocity
+// that drives it back in: a body resting on the floor under gravity would
+// otherwise gather speed frame after frame until it passes through.
 void Shift(iPhysicsCmp& object, int axis, float amount) {
     Vector3 position = object.GetPosition();
     AxisOf(position, axis) += amount;
     object.SetPosition(position);
+    Vector3 velocity = object.GetVelocity();
+    if (AxisOf(velocity, axis) * amount < 0.0f) {
+        AxisOf(velocity, axis) = 0.0f;
+        object.SetVelocity(velocity);
+    }
 }
 
 }  // namespace
@@ -58,7 +69,7 @@ void ResolveContact(const cCollisionPairObj& pair, float dt) {
 
     const Vector3 half_a = (box_a->max - box_a->min) * 0.5f;
     const Vector3 half_b = (box_b->max - box_b->min) * 0.5f;
-    const Vector3 d = b.GetPosition() - a.GetPosition();
+    const Vector3 d = BoxCentre(b, *box_b) - BoxCentre(a, *box_a);
     float overlap[3];
     for (int i = 0; i < 3; ++i) overlap[i] = (AxisOf(half_a, i) + AxisOf(half_b, i)) - std::fabs(AxisOf(d, i));
     int k = 0;

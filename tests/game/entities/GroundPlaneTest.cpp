@@ -86,6 +86,35 @@ TEST_F(GroundPlaneTest, TheSlabStaysPutWhenTheWorldSteps) {
     EXPECT_FLOAT_EQ(Engine::cCollisionAABB::Of(plane->physics->GetShape())->max.y, -0.9f);
 }
 
+// A body like the kid's: its box stands on its feet (offset up by half its
+// height), it falls under gravity onto the slab and must come to rest on it,
+// at 30 and at 60 frames per second, however long it stands there.
+TEST_F(GroundPlaneTest, AFallingBodyWithAnOffsetBoxComesToRestOnTheSlab) {
+    for (const float dt : {1.0f / 30.0f, 1.0f / 60.0f}) {
+        Fresh();
+        ASSERT_TRUE(Game::cGameFactory::Instance().Register());
+        Engine::cPhysicsWorld& world = Engine::cPhysicsWorld::Instance();
+        world.Reset({0, -10, 0});
+        Engine::cCollisionManager& collisions = Engine::cCollisionManager::Instance();
+        collisions.GetGroup("Kid", Engine::eCollisionGroupKind::Singular);
+        collisions.GetGroup("Floor", Engine::eCollisionGroupKind::Singular);
+        collisions.AddGroupPair("Kid", "Floor");
+        ASSERT_NE(Make(), nullptr);
+        Engine::Vector3 position{0.0f, 0.0f, 0.0f};
+        auto* box = new Engine::cCollisionAABB();
+        box->min = {-0.4f, -0.01f, -0.4f};
+        box->max = {0.4f, 1.39f, 0.4f};
+        box->offset = {0.0f, 0.69f, 0.0f};
+        box->UpdatePosition(position);
+        Engine::iPhysicsCmp* body = world.CreateObject("Kid", box, "Kid", &position);
+        body->SetFlag(ePhysicsFlags::Gravity, true);
+        for (int i = 0; i < static_cast<int>(10.0f / dt); ++i) world.Update(dt);
+        const float feet = Engine::cCollisionAABB::Of(body->GetShape())->min.y;
+        EXPECT_NEAR(feet, -0.9f, 0.05f) << "dt " << dt << ": body at " << position.y;
+        EXPECT_GT(body->GetVelocity().y, -1.0f) << "dt " << dt;
+    }
+}
+
 TEST_F(GroundPlaneTest, DestroyHandsTheSlabBack) {
     cGroundPlane* plane = Make();
     ASSERT_NE(plane, nullptr);
