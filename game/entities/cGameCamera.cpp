@@ -102,26 +102,33 @@ Vector3 cGameCamera::FollowPoint() const {
     return at + Vector3{0.0f, kLookHeight, 0.0f};
 }
 
-void cGameCamera::Pose(const Vector3& look_at, float at_azimuth, float at_latitude, float at_distance) {
+void cGameCamera::Pose(const Vector3& look_at, const Vector3& eye_start, float at_azimuth, float at_latitude) {
     SetTarget(look_at);
-    SetEye(look_at + Vector3{0.0f, 0.0f, at_distance});
+    SetEye(eye_start);
     SetOrbitAzimuth(at_azimuth);
     SetOrbitLatitude(at_latitude);
 }
 
-void cGameCamera::FollowPose() { Pose(FollowPoint(), base_azimuth, base_latitude, base_distance); }
+// The eye starts level with the kid's feet, so it ends slightly further
+// from the look-at point than the distance: the square root of distance² + 1.
+void cGameCamera::FollowPose() {
+    const Vector3 look_at = FollowPoint();
+    Pose(look_at, look_at - Vector3{0.0f, kLookHeight, -base_distance}, base_azimuth, base_latitude);
+}
 
 void cGameCamera::ShotPose() {
     if (!has_shot) return FollowPose();
-    Pose(shot_target, shot_azimuth, shot_latitude, shot_distance);
+    Pose(shot_target, shot_target + Vector3{0.0f, 0.0f, shot_distance}, shot_azimuth, shot_latitude);
 }
 
 void cGameCamera::BlendPose(float w) {
     if (!has_shot) return FollowPose();
     const auto mix = [w](float from, float to) { return from + w * (to - from); };
     const Vector3 from = FollowPoint();
-    Pose(from + w * (shot_target - from), mix(base_azimuth, shot_azimuth), mix(base_latitude, shot_latitude),
-         mix(base_distance, shot_distance));
+    const Vector3 look_at = from + w * (shot_target - from);
+    // The eye's starting height blends too, so that the ends are exactly the follow and shot poses.
+    const Vector3 eye_start{0.0f, -kLookHeight * (1.0f - w), mix(base_distance, shot_distance)};
+    Pose(look_at, look_at + eye_start, mix(base_azimuth, shot_azimuth), mix(base_latitude, shot_latitude));
 }
 
 float cGameCamera::BlendWeight() const {

@@ -78,8 +78,8 @@ private:
 
     // Where the followed entity stands; the origin when it is gone or not placed.
     Engine::Vector3 FollowPoint() const;
-    // The eye at azimuth, latitude and distance from the look-at point.
-    void Pose(const Engine::Vector3& look_at, float at_azimuth, float at_latitude, float at_distance);
+    // Looks at look_at from eye_start swung to the azimuth and latitude around it.
+    void Pose(const Engine::Vector3& look_at, const Engine::Vector3& eye_start, float at_azimuth, float at_latitude);
     void FollowPose();
     void ShotPose();
     // The pose a fraction w of the way from the follow values to the shot's.

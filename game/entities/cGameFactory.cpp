@@ -7,6 +7,7 @@
 #include "game/entities/cCameraTrigger.h"
 #include "game/entities/cDecoration.h"
 #include "game/entities/cDecorationBatches.h"
+#include "game/entities/cDevCamera.h"
 #include "game/entities/cDumbEnemy.h"
 #include "game/entities/cDumbEnemyFast.h"
 #include "game/entities/cDumbEnemyHP.h"
@@ -45,6 +46,7 @@ bool cGameFactory::Register() {
     ok = RegisterType<cSpawnEnemy>(GAME_ENT_TYPES::SPAWN_ENEMY) && ok;
     ok = RegisterType<cTimeSpawnEnemy>(GAME_ENT_TYPES::TIME_SPAWN_ENEMY) && ok;
     ok = RegisterType<cGameCamera>(GAME_ENT_TYPES::GAME_CAMERA) && ok;
+    ok = RegisterType<cDevCamera>(GAME_ENT_TYPES::DEV_CAMERA) && ok;
     ok = RegisterType<cCameraTrigger>(GAME_ENT_TYPES::CAMERA_TRIGGER) && ok;
     return ok;
 }

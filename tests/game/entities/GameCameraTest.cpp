@@ -28,6 +28,12 @@ void ExpectNear(const Vector3& actual, const Vector3& expected, float tolerance 
     EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
+// Something to follow.
+class cMarker : public Engine::cEntity {
+public:
+    std::int32_t GetType() const override { return Game::GAME_ENT_TYPES::SAMPLE_ENTITY; }
+};
+
 class GameCameraTest : public PlayerFixture {
 protected:
     // A game camera from the factory, set up, with a 1280 x 720 picture.
@@ -42,7 +48,7 @@ protected:
     }
 
     // A followed entity standing at the point.
-    Engine::cEntity* Followed(const Vector3& at) {
+    cMarker* Followed(const Vector3& at) {
         entity.position = at;
         followed = &entity;
         return &entity;
@@ -56,7 +62,7 @@ protected:
         return k + Vector3{0, 1, 0} + s * Vector3{std::cos(l) * std::cos(a), std::sin(l), -std::cos(l) * std::sin(a)};
     }
 
-    Engine::cEntity entity;
+    cMarker entity;
     Engine::iBaseEntity* followed = nullptr;
 };
 
