@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "game/data/cLevelManager.h"
 #include "game/entities/cGameCamera.h"
 #include "tests/game/entities/EnemyFixture.h"
 
@@ -32,6 +33,11 @@ void ExpectNear(const Vector3& actual, const Vector3& expected) {
 
 class CameraTriggerTest : public EnemyTest::EnemyFixture {
 protected:
+    void TearDown() override {
+        Game::cLevelManager::Destroy();
+        EnemyFixture::TearDown();
+    }
+
     void SetUp() override {
         EnemyFixture::SetUp();
         dir.Write("GameData/XML_Game/GameCamera.xml", "<GameCamera Azimuth=\"-90\" Latitude=\"55\" Distance=\"70\"/>");
@@ -122,6 +128,38 @@ TEST_F(CameraTriggerTest, TheKidsTouchBlendsToTheShotHoldsItAndBlendsBackOnTime)
     Step(kStep);
     ExpectNear(camera->target, KidPoint());
     ExpectNear(camera->eye, EyeFor(KidPoint(), -90.0f, 55.0f, FollowReach(70.0f)));
+}
+
+TEST_F(CameraTriggerTest, TheLevelLoaderGivesTheTriggerItsBoxShotAndCamera) {
+    dir.Write("Shots.xml",
+              "<LevelRoot>\n"
+              "<CameraTrigger posX=\"4\" posZ=\"-6\" scaleX=\"3\" scaleY=\"1\" scaleZ=\"2\">\n"
+              "  <CinematicTarget azimuth=\"30\" latitude=\"40\" distance=\"25\" targetX=\"2\" targetZ=\"-3\"/>\n"
+              "</CameraTrigger>\n"
+              "</LevelRoot>\n");
+    Game::cLevelManager& levels = Game::cLevelManager::Instance();
+    levels.current_state = [] { return 10; };
+    levels.bake_decorations = [] {};
+    levels.game_camera = camera;
+    levels.Load("Shots", "./");
+    cCameraTrigger* trigger = nullptr;
+    for (Engine::iBaseEntity* entity : levels.level_entities) {
+        if (auto* found = dynamic_cast<cCameraTrigger*>(entity)) trigger = found;
+    }
+    ASSERT_NE(trigger, nullptr);
+    EXPECT_EQ(trigger->game_camera, camera);
+    EXPECT_EQ(trigger->shot.azimuth, 30.0f);
+    EXPECT_EQ(trigger->shot.latitude, 40.0f);
+    EXPECT_EQ(trigger->shot.distance, 25.0f);
+    EXPECT_EQ(trigger->shot.target, Vector3(2.0f, 1.0f, -3.0f));  // a missing coordinate reads 1
+    EXPECT_EQ(trigger->name, "CameraTrigger");
+
+    // The box reaches the scale's length either way of the middle: 7 on X, not 5.5.
+    Place(*kid, {6.5f, 0.0f, -6.0f});
+    Frames(2);
+    EXPECT_EQ(camera->State(), eGameCameraState::BlendIn);
+    Frames(kFramesPerBlend + 1);
+    ExpectNear(camera->target, {2.0f, 1.0f, -3.0f});
 }
 
 TEST_F(CameraTriggerTest, TheTriggerPlaysOnceAndIsDeleted) {
