@@ -1,7 +1,10 @@
 #include "game/entities/cGameCamera.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
+#include "engine/core/cLog.h"
 #include "engine/entity/cEntity.h"
 #include "game/data/cTuningFile.h"
 
@@ -14,6 +17,21 @@ using Engine::Vector3;
 constexpr float kFieldOfView = 10.0f;
 constexpr float kNear = 0.1f;
 constexpr float kFar = 100.0f;
+// Limits of a usable follow angle: straight down or up the view would lie
+// along the up vector and have no orientation.
+constexpr float kSteepest = 89.0f;
+constexpr float kWidestTurn = 720.0f;
+constexpr float kFarthest = 10000.0f;
+
+// The attribute's value when it lies within [low, high]; otherwise (or not a
+// number) a log line and the default.
+float Checked(const cTuningFile& tuning, const char* attribute, float fallback, float low, float high) {
+    const float value = tuning.Float(attribute, fallback);
+    if (std::isfinite(value) && value >= low && value <= high) return value;
+    Engine::LogError(std::string("GameCamera.xml: ") + attribute + " of " + std::to_string(value) +
+                     " is out of range; using " + std::to_string(fallback));
+    return fallback;
+}
 
 }  // namespace
 
@@ -32,9 +50,9 @@ void cGameCamera::Setup() {
     // Without the file the camera sits one unit from the look-at point, level with it.
     const cTuningFile tuning("GameCamera");
     if (tuning.IsOpen()) {
-        base_azimuth = tuning.Float("Azimuth", 0.0f);
-        base_latitude = tuning.Float("Latitude", 0.0f);
-        base_distance = tuning.Float("Distance", 10.0f);
+        base_azimuth = Checked(tuning, "Azimuth", 0.0f, -kWidestTurn, kWidestTurn);
+        base_latitude = Checked(tuning, "Latitude", 0.0f, -kSteepest, kSteepest);
+        base_distance = Checked(tuning, "Distance", 10.0f, 0.0f, kFarthest);
     }
     BuildMachine();
     has_control = false;

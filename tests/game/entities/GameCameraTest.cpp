@@ -75,6 +75,8 @@ TEST_F(GameCameraTest, SetupReadsTheFollowAngleAndMissingValuesTakeTheirDefaults
         {"Azimuth=\"-90\" Latitude=\"55\" Distance=\"70\"", -90.0f, 55.0f, 70.0f},
         {"Latitude=\"20\"", 0.0f, 20.0f, 10.0f},
         {nullptr, 0.0f, 0.0f, 0.0f},
+        // Senseless values are logged and take their defaults: a view straight down has no orientation.
+        {"Azimuth=\"1e30\" Latitude=\"90\" Distance=\"-5\"", 0.0f, 0.0f, 10.0f},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(dir.File("GameData/XML_Game/GameCamera.xml"));
@@ -87,6 +89,10 @@ TEST_F(GameCameraTest, SetupReadsTheFollowAngleAndMissingValuesTakeTheirDefaults
         EXPECT_EQ(camera->State(), eGameCameraState::Follow);
         EXPECT_FALSE(camera->has_control);
         EXPECT_EQ(camera->GetType(), Game::GAME_ENT_TYPES::GAME_CAMERA);
+    }
+    const std::string log = LogText();
+    for (const char* attribute : {"Azimuth of", "Latitude of 90", "Distance of -5"}) {
+        EXPECT_NE(log.find(std::string("Error: GameCamera.xml: ") + attribute), std::string::npos) << attribute;
     }
 }
 
