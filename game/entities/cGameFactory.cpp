@@ -4,11 +4,14 @@
 #include "engine/render/scene/cLightEntity.h"
 #include "game/entities/cBillboardObj.h"
 #include "game/entities/cBinaryTile.h"
+#include "game/entities/cCameraTrigger.h"
 #include "game/entities/cDecoration.h"
 #include "game/entities/cDecorationBatches.h"
+#include "game/entities/cDevCamera.h"
 #include "game/entities/cDumbEnemy.h"
 #include "game/entities/cDumbEnemyFast.h"
 #include "game/entities/cDumbEnemyHP.h"
+#include "game/entities/cGameCamera.h"
 #include "game/entities/cGroundPlane.h"
 #include "game/entities/cKid.h"
 #include "game/entities/cKidKey.h"
@@ -42,6 +45,9 @@ bool cGameFactory::Register() {
     ok = RegisterType<cDumbEnemyFast>(GAME_ENT_TYPES::DUMB_ENEMY_FAST) && ok;
     ok = RegisterType<cSpawnEnemy>(GAME_ENT_TYPES::SPAWN_ENEMY) && ok;
     ok = RegisterType<cTimeSpawnEnemy>(GAME_ENT_TYPES::TIME_SPAWN_ENEMY) && ok;
+    ok = RegisterType<cGameCamera>(GAME_ENT_TYPES::GAME_CAMERA) && ok;
+    ok = RegisterType<cDevCamera>(GAME_ENT_TYPES::DEV_CAMERA) && ok;
+    ok = RegisterType<cCameraTrigger>(GAME_ENT_TYPES::CAMERA_TRIGGER) && ok;
     return ok;
 }
 
