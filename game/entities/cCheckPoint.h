@@ -28,6 +28,8 @@
 
 namespace Game {
 
+class cKid;
+
 class cCheckPoint : public Engine::cEntity, public iLevelObject {
 public:
     static constexpr const char* kCollisionGroup = "CheckPoint";
@@ -53,7 +55,7 @@ public:
     // Lights or puts out the checkpoint, restarting its timer; plays "LightsOn" either way.
     void SetLit(bool on);
     // The kid touched the checkpoint this frame.
-    void TouchedByKid(Engine::iBaseEntity* kid);
+    void TouchedByKid(cKid& kid);
     // The body's callback: a body named "Kid..." reaches TouchedByKid.
     static std::int32_t OnCollision(Engine::iPhysicsCmp* self, Engine::iPhysicsCmp* other);
 
@@ -68,6 +70,8 @@ private:
     void CreateBody();
     void CreateHalo();
     void Glow(float dt);
+    // The checkpoint's place among the level's checkpoints in file order (0 outside a level).
+    int LevelOrdinal() const;
 };
 
 }  // namespace Game

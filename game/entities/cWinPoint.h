@@ -21,6 +21,8 @@
 
 namespace Game {
 
+class cKid;
+
 class cWinPoint : public Engine::cEntity, public iLevelObject {
 public:
     static constexpr const char* kCollisionGroup = "Enemy";
@@ -44,7 +46,7 @@ public:
     void Update(float dt) override;
 
     // The kid touched the win point this frame.
-    void TouchedByKid(Engine::iBaseEntity* kid);
+    void TouchedByKid(cKid& kid);
     // The body's callback: a body named "Kid..." reaches TouchedByKid.
     static std::int32_t OnCollision(Engine::iPhysicsCmp* self, Engine::iPhysicsCmp* other);
 
