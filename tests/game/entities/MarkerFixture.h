@@ -55,6 +55,7 @@ protected:
 
     static Game::LevelObjectValues At(const Engine::Vector3& where, const Engine::Vector3& size = {1.0f, 1.0f, 1.0f}) {
         Game::LevelObjectValues values;
+        values.name = "Marker";  // the loader names every object before its set-up
         values.position = where;
         values.scale = size;
         return values;

@@ -103,8 +103,11 @@ TEST_F(MarkersTest, ALitCheckpointGlowsInTheMiddleOfTheScreenAndHidesItsHaloForA
     EXPECT_EQ(AuraStaged(), 0u);  // dark: no sparks
 
     checkpoint->SetLit(true);
+    Run(0.5f);
+    // Half a second on, the glow is full (0.5); at the centre of the screen
+    // the alpha is then 0.7, which sends 35 sparks a second.
+    Game::cGlobalEffects::Instance().Aura()->staged = 0;
     Run(1.0f);
-    // Full glow (0.5) at the centre of the screen: alpha 0.7, 35 sparks a second.
     EXPECT_NEAR(checkpoint->halo.emissive.a, 0.7f, 1e-3f);
     EXPECT_NEAR(static_cast<float>(AuraStaged()), 35.0f, 1.0f);
     EXPECT_TRUE(checkpoint->halo.visible);
