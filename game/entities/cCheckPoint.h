@@ -1,8 +1,8 @@
 #pragma once
 // cCheckPoint: a lantern post where the kid restarts after a death (type 48).
 // While the kid touches it, the checkpoint record takes its position (and
-// its entity id), so that the next load of the same level puts the kid here with
-// the items used so far left out.
+// its place among the level's checkpoints), so that the next load of the
+// same level puts the kid here with the items used so far left out.
 //
 // It lights on the second frame of contact: the first frame only makes it the
 // kid's last checkpoint; on a later frame it finds itself the kid's last

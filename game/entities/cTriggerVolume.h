@@ -11,7 +11,6 @@
 // half of it). The base Update only rebuilds the world matrix.
 
 #include <cstdint>
-#include <string>
 
 #include "engine/core/Vector3.h"
 #include "engine/entity/cEntity.h"
