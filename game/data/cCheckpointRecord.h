@@ -38,6 +38,24 @@ struct cCheckpointRecord {
         collected_keys.clear();
     }
 
+    // The keys a kid restarting under this record holds: every key taken less
+    // every door opened with one, each ordinal counted once (a key touched
+    // twice is listed twice but gave one key). Derived from the lists rather
+    // than key_count, which is written only at pick-ups and so still counts a
+    // key spent on a door afterwards.
+    std::int32_t KeysHeld() const {
+        const std::int32_t held = Distinct(collected_keys) - Distinct(opened_doors);
+        return held > 0 ? held : 0;
+    }
+    // The candy a kid restarting under this record has collected, each piece once.
+    std::int32_t CandyTaken() const { return Distinct(collected_candy); }
+
+    // The number of different ordinals in list.
+    static std::int32_t Distinct(std::vector<std::uint32_t> list) {
+        std::sort(list.begin(), list.end());
+        return static_cast<std::int32_t>(std::unique(list.begin(), list.end()) - list.begin());
+    }
+
     // Whether ordinal is listed in one of the lists above.
     static bool Holds(const std::vector<std::uint32_t>& list, std::uint32_t ordinal) {
         return std::find(list.begin(), list.end(), ordinal) != list.end();

@@ -233,8 +233,12 @@ void cLevelManager::ReadKid(tinyxml2::XMLElement* root) {
     if (checkpoint.reached) {
         values.position = checkpoint.position;
         values.checkpoint_id = checkpoint.checkpoint_id;
-        values.key_count = checkpoint.key_count;
     }
+    // The items the record lists are left out of this load (ReadItems), so the
+    // kid starts holding what it took from them: no key it needs is lost and no
+    // candy is counted twice when it is collected again.
+    values.key_count = checkpoint.KeysHeld();
+    values.candy_count = checkpoint.CandyTaken();
     ForEachChild(element, "waypoint", [&](tinyxml2::XMLElement* point) {
         values.waypoints.push_back(ReadVector(point, "posX", "posY", "posZ"));
     });

@@ -47,10 +47,11 @@ struct LevelObjectValues {
     // same kind, which the checkpoint record lists once the item is used.
     std::optional<std::uint32_t> ordinal;
     // The kid: its walking path, the checkpoint it restarts from (-1: none)
-    // and the keys it held there.
+    // and the keys and candy it holds from the items the level leaves out.
     std::vector<Engine::Vector3> waypoints;
     int checkpoint_id = -1;
     std::int32_t key_count = 0;
+    std::int32_t candy_count = 0;
     // Camera triggers and win points.
     std::optional<CinematicTarget> cinematic;
     // Rain-on and fog-on triggers.

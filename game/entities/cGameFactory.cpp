@@ -5,21 +5,28 @@
 #include "game/entities/cBillboardObj.h"
 #include "game/entities/cBinaryTile.h"
 #include "game/entities/cCameraTrigger.h"
+#include "game/entities/cChallengePoint.h"
+#include "game/entities/cCheckPoint.h"
 #include "game/entities/cDecoration.h"
 #include "game/entities/cDecorationBatches.h"
 #include "game/entities/cDevCamera.h"
 #include "game/entities/cDumbEnemy.h"
 #include "game/entities/cDumbEnemyFast.h"
 #include "game/entities/cDumbEnemyHP.h"
+#include "game/entities/cFogTriggerOff.h"
+#include "game/entities/cFogTriggerOn.h"
 #include "game/entities/cGameCamera.h"
 #include "game/entities/cGroundPlane.h"
 #include "game/entities/cKid.h"
 #include "game/entities/cKidKey.h"
 #include "game/entities/cPath.h"
+#include "game/entities/cRainTriggerOff.h"
+#include "game/entities/cRainTriggerOn.h"
 #include "game/entities/cSampleEntity.h"
 #include "game/entities/cSpawnEnemy.h"
 #include "game/entities/cStroke.h"
 #include "game/entities/cTimeSpawnEnemy.h"
+#include "game/entities/cWinPoint.h"
 
 namespace Game {
 
@@ -48,6 +55,13 @@ bool cGameFactory::Register() {
     ok = RegisterType<cGameCamera>(GAME_ENT_TYPES::GAME_CAMERA) && ok;
     ok = RegisterType<cDevCamera>(GAME_ENT_TYPES::DEV_CAMERA) && ok;
     ok = RegisterType<cCameraTrigger>(GAME_ENT_TYPES::CAMERA_TRIGGER) && ok;
+    ok = RegisterType<cCheckPoint>(GAME_ENT_TYPES::CHECK_POINT) && ok;
+    ok = RegisterType<cWinPoint>(GAME_ENT_TYPES::WIN_POINT) && ok;
+    ok = RegisterType<cChallengePoint>(GAME_ENT_TYPES::CHALLENGE_POINT) && ok;
+    ok = RegisterType<cFogTriggerOff>(GAME_ENT_TYPES::FOG_TRIGGER_OFF) && ok;
+    ok = RegisterType<cFogTriggerOn>(GAME_ENT_TYPES::FOG_TRIGGER_ON) && ok;
+    ok = RegisterType<cRainTriggerOff>(GAME_ENT_TYPES::RAIN_TRIGGER_OFF) && ok;
+    ok = RegisterType<cRainTriggerOn>(GAME_ENT_TYPES::RAIN_TRIGGER_ON) && ok;
     return ok;
 }
 

@@ -114,6 +114,7 @@ cKid::~cKid() = default;
 bool cKid::SetUpFromLevel(const LevelObjectValues& values) {
     Setup(values.position, values.scale);
     keys = values.key_count;
+    candy = values.candy_count;
     if (keys > 0 && carried_key != nullptr) carried_key->Show(true);
     restarted_at_checkpoint = values.checkpoint_id >= 0;
     if (path != nullptr) {

@@ -73,8 +73,8 @@ public:
 
     std::int32_t GetType() const override { return GAME_ENT_TYPES::KID; }
 
-    // Setup at the level's place, then the keys and checkpoint the level
-    // restarts with, and the path's way points.
+    // Setup at the level's place, then the keys, candy and checkpoint the
+    // level restarts with, and the path's way points.
     bool SetUpFromLevel(const LevelObjectValues& values) override;
 
     // Reads the tuning files and creates model, light, physics object,

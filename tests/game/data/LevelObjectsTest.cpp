@@ -191,13 +191,18 @@ TEST_F(LevelObjectsTest, KidRestartsAtTheCheckpointWithItsId) {
     levels.checkpoint.reached = true;
     levels.checkpoint.position = {4.0f, 0.5f, -2.0f};
     levels.checkpoint.checkpoint_id = 3;
+    // Two keys taken (the second touched twice), one spent on a door; two pieces of candy.
     levels.checkpoint.key_count = 2;
+    levels.checkpoint.collected_keys = {0, 2, 2};
+    levels.checkpoint.opened_doors = {1};
+    levels.checkpoint.collected_candy = {3, 4, 3};
     state = 14;
     ASSERT_TRUE(Load(""));
     auto* kid = Recorded<Types::KID>(levels.kid);
     ASSERT_NE(kid, nullptr);
     EXPECT_EQ(kid->values.checkpoint_id, 3);
-    EXPECT_EQ(kid->values.key_count, 2);
+    EXPECT_EQ(kid->values.key_count, 1);
+    EXPECT_EQ(kid->values.candy_count, 2);
     EXPECT_FLOAT_EQ(kid->values.position.x, 4.0f);
     EXPECT_FLOAT_EQ(kid->placed_at_set_up.z, -2.0f);
     ASSERT_EQ(kid->values.waypoints.size(), 1u);

@@ -84,7 +84,9 @@ TEST_F(GameFactoryTest, RegisterMakesSixtyOneSlotsOfTheClassesThatExist) {
                                          Types::DUMB_ENEMY_HP, Types::DUMB_ENEMY_FAST, Types::SPAWN_ENEMY,
                                          Types::TIME_SPAWN_ENEMY, Types::KID, Types::KID_KEY, Types::PATH,
                                          Types::STROKE, Types::GAME_CAMERA, Types::DEV_CAMERA,
-                                         Types::CAMERA_TRIGGER};
+                                         Types::CAMERA_TRIGGER, Types::CHECK_POINT, Types::WIN_POINT,
+                                         Types::CHALLENGE_POINT, Types::FOG_TRIGGER_OFF, Types::FOG_TRIGGER_ON,
+                                         Types::RAIN_TRIGGER_OFF, Types::RAIN_TRIGGER_ON};
     for (std::int32_t id = 2; id < 61; ++id) {
         EXPECT_EQ(factory.GetFactory(EntityTypeId::FromValue(id)) != nullptr, written.count(id) == 1) << id;
     }
