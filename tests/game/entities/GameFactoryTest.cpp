@@ -83,7 +83,9 @@ TEST_F(GameFactoryTest, RegisterMakesSixtyOneSlotsOfTheClassesThatExist) {
                                          Types::GROUND_PLANE, Types::BINARY_TILE, Types::DUMB_ENEMY,
                                          Types::DUMB_ENEMY_HP, Types::DUMB_ENEMY_FAST, Types::SPAWN_ENEMY,
                                          Types::TIME_SPAWN_ENEMY, Types::KID, Types::KID_KEY, Types::PATH,
-                                         Types::STROKE};
+                                         Types::STROKE, Types::POWER_UP_ENERGY, Types::COLLECTABLE,
+                                         Types::KEY, Types::DOOR, Types::LOCKED_DOOR, Types::FENCE,
+                                         Types::DESTRUCTABLES, Types::UNDESTRUCTABLE};
     for (std::int32_t id = 2; id < 61; ++id) {
         EXPECT_EQ(factory.GetFactory(EntityTypeId::FromValue(id)) != nullptr, written.count(id) == 1) << id;
     }
