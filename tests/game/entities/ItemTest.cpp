@@ -11,6 +11,7 @@
 
 #include "game/entities/cCollectable.h"
 #include "game/entities/cKey.h"
+#include "game/entities/cLockedDoor.h"
 #include "game/entities/cPowerUpEnergy.h"
 #include "tests/game/entities/ItemFixture.h"
 
@@ -148,6 +149,67 @@ TEST_F(ItemTest, APowerUpGivesTheKidNothingAndTheStrokeTakesItAway) {
     Step();
     EXPECT_FALSE(power->active);
     EXPECT_TRUE(power->queued);
+}
+
+}  // namespace
+
+namespace {
+
+class ItemRestartTest : public ItemTest {
+protected:
+    // The level's objects of type, in creation order.
+    template <typename T>
+    std::vector<T*> Loaded(std::int32_t type) const {
+        std::vector<T*> found;
+        for (Engine::iBaseEntity* e : Game::cLevelManager::Instance().level_entities) {
+            if (e->GetType() == type) found.push_back(dynamic_cast<T*>(e));
+        }
+        return found;
+    }
+
+    bool LoadItems() {
+        Game::cLevelManager& levels = Game::cLevelManager::Instance();
+        levels.bake_decorations = [] {};
+        return levels.Load("Items", dir.Path().string() + "/levels/");
+    }
+};
+
+TEST_F(ItemRestartTest, ARestartLeavesOutTheItemsTakenAndTheDoorsOpenedByTheirOrdinals) {
+    dir.Write("levels/Items.xml",
+              "<LevelRoot>\n"
+              "<LockedDoor posX=\"10\"/><LockedDoor posX=\"11\"/>\n"
+              "<Key posX=\"5\"/><Key posX=\"6\"/>\n"
+              "<Collectable posX=\"1\"/><Collectable posX=\"2\"/><Collectable posX=\"3\"/>\n"
+              "</LevelRoot>\n");
+    ASSERT_TRUE(LoadItems());
+    const auto candies = Loaded<cCollectable>(Types::COLLECTABLE);
+    const auto keys = Loaded<cKey>(Types::KEY);
+    const auto doors = Loaded<Game::cLockedDoor>(Types::LOCKED_DOOR);
+    ASSERT_EQ(candies.size(), 3u);
+    ASSERT_EQ(keys.size(), 2u);
+    ASSERT_EQ(doors.size(), 2u);
+    candies[1]->OnKidTouch();
+    keys[0]->OnKidTouch();
+    doors[1]->kid = kid.get();
+    kid->keys = 1;
+    doors[1]->OnTouchKid();
+    ASSERT_TRUE(doors[1]->opened);
+
+    // The same level again, as a restart does: the record is kept.
+    ASSERT_TRUE(LoadItems());
+    EXPECT_EQ(Game::cLevelManager::Instance().candy_total, 3u) << "left-out candy still counts for the results";
+    std::vector<float> left;
+    for (Engine::cEntity* e : Loaded<Engine::cEntity>(Types::COLLECTABLE)) left.push_back(e->position.x);
+    EXPECT_EQ(left, (std::vector<float>{1.0f, 3.0f}));
+    left.clear();
+    for (Engine::cEntity* e : Loaded<Engine::cEntity>(Types::KEY)) left.push_back(e->position.x);
+    EXPECT_EQ(left, (std::vector<float>{6.0f}));
+    left.clear();
+    for (Engine::cEntity* e : Loaded<Engine::cEntity>(Types::LOCKED_DOOR)) left.push_back(e->position.x);
+    EXPECT_EQ(left, (std::vector<float>{10.0f}));
+    const auto candies_again = Loaded<cCollectable>(Types::COLLECTABLE);
+    ASSERT_EQ(candies_again.size(), 2u);
+    EXPECT_EQ(candies_again[1]->item_id, 2u) << "each keeps its ordinal in the file";
 }
 
 }  // namespace
