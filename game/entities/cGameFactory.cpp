@@ -1,31 +1,36 @@
-#include "game/entities/cGameFactory.h"
-
-#include "engine/core/cLog.h"
-#include "engine/render/scene/cLightEntity.h"
 #include "game/entities/cBillboardObj.h"
 #include "game/entities/cBinaryTile.h"
 #include "game/entities/cCameraTrigger.h"
 #include "game/entities/cChallengePoint.h"
 #include "game/entities/cCheckPoint.h"
+#include "game/entities/cCollectable.h"
 #include "game/entities/cDecoration.h"
 #include "game/entities/cDecorationBatches.h"
+#include "game/entities/cDestructables.h"
 #include "game/entities/cDevCamera.h"
+#include "game/entities/cDoor.h"
 #include "game/entities/cDumbEnemy.h"
 #include "game/entities/cDumbEnemyFast.h"
 #include "game/entities/cDumbEnemyHP.h"
+#include "game/entities/cFence.h"
 #include "game/entities/cFogTriggerOff.h"
 #include "game/entities/cFogTriggerOn.h"
 #include "game/entities/cGameCamera.h"
+#include "game/entities/cGameFactory.h"
 #include "game/entities/cGroundPlane.h"
+#include "game/entities/cKey.h"
 #include "game/entities/cKid.h"
 #include "game/entities/cKidKey.h"
+#include "game/entities/cLockedDoor.h"
 #include "game/entities/cPath.h"
+#include "game/entities/cPowerUpEnergy.h"
 #include "game/entities/cRainTriggerOff.h"
 #include "game/entities/cRainTriggerOn.h"
 #include "game/entities/cSampleEntity.h"
 #include "game/entities/cSpawnEnemy.h"
 #include "game/entities/cStroke.h"
 #include "game/entities/cTimeSpawnEnemy.h"
+#include "game/entities/cUndestructable.h"
 #include "game/entities/cWinPoint.h"
 
 namespace Game {
@@ -62,6 +67,14 @@ bool cGameFactory::Register() {
     ok = RegisterType<cFogTriggerOn>(GAME_ENT_TYPES::FOG_TRIGGER_ON) && ok;
     ok = RegisterType<cRainTriggerOff>(GAME_ENT_TYPES::RAIN_TRIGGER_OFF) && ok;
     ok = RegisterType<cRainTriggerOn>(GAME_ENT_TYPES::RAIN_TRIGGER_ON) && ok;
+    ok = RegisterType<cPowerUpEnergy>(GAME_ENT_TYPES::POWER_UP_ENERGY) && ok;
+    ok = RegisterType<cCollectable>(GAME_ENT_TYPES::COLLECTABLE) && ok;
+    ok = RegisterType<cKey>(GAME_ENT_TYPES::KEY) && ok;
+    ok = RegisterType<cDoor>(GAME_ENT_TYPES::DOOR) && ok;
+    ok = RegisterType<cLockedDoor>(GAME_ENT_TYPES::LOCKED_DOOR) && ok;
+    ok = RegisterType<cFence>(GAME_ENT_TYPES::FENCE) && ok;
+    ok = RegisterType<cDestructables>(GAME_ENT_TYPES::DESTRUCTABLES) && ok;
+    ok = RegisterType<cUndestructable>(GAME_ENT_TYPES::UNDESTRUCTABLE) && ok;
     return ok;
 }
 

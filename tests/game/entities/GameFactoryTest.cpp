@@ -86,7 +86,10 @@ TEST_F(GameFactoryTest, RegisterMakesSixtyOneSlotsOfTheClassesThatExist) {
                                          Types::STROKE, Types::GAME_CAMERA, Types::DEV_CAMERA,
                                          Types::CAMERA_TRIGGER, Types::CHECK_POINT, Types::WIN_POINT,
                                          Types::CHALLENGE_POINT, Types::FOG_TRIGGER_OFF, Types::FOG_TRIGGER_ON,
-                                         Types::RAIN_TRIGGER_OFF, Types::RAIN_TRIGGER_ON};
+                                         Types::RAIN_TRIGGER_OFF, Types::RAIN_TRIGGER_ON,
+                                         Types::POWER_UP_ENERGY, Types::COLLECTABLE,
+                                         Types::KEY, Types::DOOR, Types::LOCKED_DOOR, Types::FENCE,
+                                         Types::DESTRUCTABLES, Types::UNDESTRUCTABLE};
     for (std::int32_t id = 2; id < 61; ++id) {
         EXPECT_EQ(factory.GetFactory(EntityTypeId::FromValue(id)) != nullptr, written.count(id) == 1) << id;
     }
