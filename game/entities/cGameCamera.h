@@ -24,6 +24,7 @@
 #include "engine/entity/cStateMachine.h"
 #include "engine/render/scene/cCameraEntity.h"
 #include "game/entities/LevelObjectValues.h"
+#include "game/entities/iCinematicCamera.h"
 #include "game/entities/eGameEntityTypes.h"
 
 namespace Engine {
@@ -35,7 +36,7 @@ namespace Game {
 // Where the game camera's machine is.
 enum class eGameCameraState { None, Follow, BlendIn, Hold, BlendOut };
 
-class cGameCamera : public Engine::cCameraEntity {
+class cGameCamera : public Engine::cCameraEntity, public iCinematicCamera {
 public:
     static constexpr float kShotHold = 3.0f;
     // The follow pose looks this far above the followed entity's position.
@@ -48,7 +49,7 @@ public:
     void Setup();
     // Plays shot: its angles, distance and target, a hold of three seconds
     // and its blend time; the blend restarts from 0.
-    void StartShot(const CinematicTarget& shot);
+    void StartShot(const CinematicTarget& shot) override;
     // One step of the machine, while follow is set.
     void Update(float dt) override;
     // Drops the machine, tears the camera down and forgets the followed pointer.

@@ -1,3 +1,7 @@
+#include "game/entities/cGameFactory.h"
+
+#include "engine/core/cLog.h"
+#include "engine/render/scene/cLightEntity.h"
 #include "game/entities/cBillboardObj.h"
 #include "game/entities/cBinaryTile.h"
 #include "game/entities/cCameraTrigger.h"
@@ -16,7 +20,6 @@
 #include "game/entities/cFogTriggerOff.h"
 #include "game/entities/cFogTriggerOn.h"
 #include "game/entities/cGameCamera.h"
-#include "game/entities/cGameFactory.h"
 #include "game/entities/cGroundPlane.h"
 #include "game/entities/cKey.h"
 #include "game/entities/cKid.h"
