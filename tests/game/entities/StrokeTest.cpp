@@ -40,6 +40,17 @@ protected:
     static bool Finite(const Vector3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 };
 
+// A plain ghost set up as the level loader sets one up, with the stroke; null when it is refused.
+Game::cBaseEnemy* MakeGhost(cStroke* stroke) {
+    Game::LevelObjectValues values;
+    values.name = "BasicEnemy";
+    values.stroke = stroke;
+    auto* ghost = dynamic_cast<Game::cBaseEnemy*>(Game::cGameFactory::Instance().Create(Game::GAME_ENT_TYPES::DUMB_ENEMY));
+    if (ghost == nullptr) return nullptr;
+    ghost->Init(values.name);
+    return dynamic_cast<Game::iLevelObject*>(ghost)->SetUpFromLevel(values) ? ghost : nullptr;
+}
+
 TEST_F(StrokeTest, MissingTuningFileGivesTheDefaultsAndALogLine) {
     cStroke* stroke = MakeStroke();
     const Game::StrokeTuning& t = stroke->Tuning();
@@ -208,13 +219,8 @@ TEST_F(StrokeTest, ARightClickThatCatchesNothingEndsAfterTwoUpdates) {
 TEST_F(StrokeTest, TheFirstContactOfAnOpenGrabTakesAnEnemyWithinReach) {
     LoadGhostStats();
     cStroke* stroke = MakeStroke();
-    Game::LevelObjectValues values;
-    values.name = "BasicEnemy";
-    values.stroke = stroke;
-    auto* ghost = dynamic_cast<Game::cBaseEnemy*>(Game::cGameFactory::Instance().Create(Game::GAME_ENT_TYPES::DUMB_ENEMY));
+    Game::cBaseEnemy* ghost = MakeGhost(stroke);
     ASSERT_NE(ghost, nullptr);
-    ghost->Init(values.name);
-    ASSERT_TRUE(dynamic_cast<Game::iLevelObject*>(ghost)->SetUpFromLevel(values));
     struct Case {
         const char* what;
         Vector3 offset;
@@ -254,13 +260,8 @@ TEST_F(StrokeTest, WithRightClickFollowAHeldEnemyIsDraggedOnTheGroundUnderTheFai
     WriteTuning("Stroke", "RightClickFollow=\"true\"");
     LoadGhostStats();
     cStroke* stroke = MakeStroke();
-    Game::LevelObjectValues values;
-    values.name = "BasicEnemy";
-    values.stroke = stroke;
-    auto* ghost = dynamic_cast<Game::cBaseEnemy*>(Game::cGameFactory::Instance().Create(Game::GAME_ENT_TYPES::DUMB_ENEMY));
+    Game::cBaseEnemy* ghost = MakeGhost(stroke);
     ASSERT_NE(ghost, nullptr);
-    ghost->Init(values.name);
-    ASSERT_TRUE(dynamic_cast<Game::iLevelObject*>(ghost)->SetUpFromLevel(values));
     PointAt({0.0f, 0.5f, 0.0f});
     Press(1);
     Step(kFrame);
