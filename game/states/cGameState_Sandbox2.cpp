@@ -1,17 +1,13 @@
 #include "game/states/cGameState_Sandbox2.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string>
-#include <utility>
 
-#include "engine/core/MathConstants.h"
 #include "engine/core/cLog.h"
 #include "engine/entity/cSceneManager.h"
 #include "engine/particles/cParticleManager.h"
 #include "engine/physics/cCollisionManager.h"
 #include "engine/physics/cPhysicsWorld.h"
-#include "engine/physics/iPhysicsCmp.h"
 #include "engine/render/scene/LightRecord.h"
 #include "engine/render/scene/SceneRendererAccess.h"
 #include "engine/render/scene/cLightGfxCmp.h"
@@ -31,12 +27,14 @@
 #include "game/entities/cEmitterAura.h"
 #include "game/entities/cEnvironmentEffects.h"
 #include "game/entities/cGlobalEffects.h"
+#include "game/entities/cGameCamera.h"
 #include "game/entities/cGameFactory.h"
+#include "game/entities/cGroundPlane.h"
 #include "game/entities/cKid.h"
+#include "game/states/PlayCollisions.h"
 
 namespace Game {
 
-using Engine::Matrix4x4;
 using Engine::Vector3;
 
 // ---- Layout ------------------------------------------------------------------
@@ -49,26 +47,14 @@ constexpr const char* kStatsFolder = "GameData/XML_Game/GameStats/";
 constexpr const char* kStatsFile = "EnemyStats.xml";
 // Seconds a dead kid lies before she stands up at her start.
 constexpr float kStandUpSeconds = 3.0f;
-// The camera: a 10 degree lens from far above, following the kid as play does.
-constexpr float kCameraFieldOfView = 10.0f;
-constexpr float kCameraDistance = 70.0f;
-constexpr float kCameraElevation = 55.0f;
+// The game camera's far plane: the whole garden and the sky behind it.
+constexpr float kCameraFarPlane = 500.0f;
 constexpr Engine::ColorRGBA kMoonlight{0.40f, 0.42f, 0.50f, 1.0f};
 // Effects: aura sparks per second in the middle of the garden and the rain's strength.
 constexpr float kAuraPerSecond = 100.0f;
-constexpr Vector3 kAuraPoint{0.0f, 0.0f, 0.0f};
+constexpr Vector3 kAuraPoint{0.0f, -0.9f, 0.0f};
 constexpr float kRainIntensity = 1.0f;
 constexpr const char* kMaterialsLitByLights[] = {"StandardMat", "FairyMat", "ShadowMat"};
-// Who meets whom: ghosts touch the kid and the stroke, spawners feel the kid come near.
-constexpr const char* kCollisionGroups[] = {"Enemy", "Kid", "Trigger", "Stroke"};
-constexpr std::pair<const char*, const char*> kCollisionPairs[] = {
-    {"Enemy", "Stroke"}, {"Trigger", "Kid"}, {"Enemy", "Kid"}};
-
-// Where the eye sits from what it looks at.
-Vector3 CameraOffset() {
-    const float elevation = Engine::DegToRad(kCameraElevation);
-    return {0.0f, kCameraDistance * std::sin(elevation), kCameraDistance * std::cos(elevation)};
-}
 
 }  // namespace
 
@@ -83,17 +69,22 @@ void cGameState_Sandbox2::Enter() {
         Engine::LogError("the render test scene needs the scene renderer; nothing is shown");
         return;
     }
+    camera = cGameFactory::Instance().CreateTyped<cGameCamera>(GAME_ENT_TYPES::GAME_CAMERA);
+    if (camera == nullptr) {
+        Engine::LogError("the render test scene has no game camera to look through; nothing is shown");
+        scene = nullptr;
+        return;
+    }
     LoadResourceCatalogues();
-    SetUpCollisions();
+    SetUpPlayCollisions();
     // The level's entities fill their effect slots as they are set up.
     Engine::cParticleManager::Instance().Start();
+    SetUpCamera();
     LoadGarden();
     BuildLights();
-    BuildCamera();
     scene->SetSkyBox(std::string(Content::kSkyBoxDirectory));
     scene->SetShadowsEnabled(true);
     StartEffects();
-    FollowKid();
 }
 
 void cGameState_Sandbox2::Exit() {
@@ -103,28 +94,31 @@ void cGameState_Sandbox2::Exit() {
     cGlobalEffects::Instance().Forget();
     cGameFactory::Instance().ReleaseAll();
     kid = nullptr;
+    followed = nullptr;
+    camera = nullptr;
+    cLevelManager::Instance().game_camera = nullptr;
     Engine::cPhysicsWorld::Instance().ClearObjects();
     Engine::cCollisionManager::Instance().Clear();
     if (moon != nullptr) Engine::cLightPool::Instance().ReleaseLight(moon);
-    camera.Reset();
     scene->SetCamera(nullptr);
     scene->SetShadowsEnabled(false);
     scene->ReleaseSkyBox();
     scene = nullptr;
 }
 
-// One step of play without its rules: entities, physics and contacts,
-// animations and effects, then the camera goes after the kid.
+// One step of play without its rules: entities (the camera among them),
+// physics and contacts, animations and effects. While the camera plays a
+// cinematic shot the kid stands still.
 void cGameState_Sandbox2::Update(float dt) {
     if (scene == nullptr) return;
     FitCameraToPicture();
+    HoldKidForCamera();
     cGameFactory::Instance().FlushDeletions();
     Engine::cSceneManager::Instance().Update(dt);
     Engine::cPhysicsWorld::Instance().Update(dt);
     scene->UpdateAnimations(dt);
     RunEffects(dt);
     StandUpAfterDeath(dt);
-    FollowKid();
 }
 
 // ---- Building the scene --------------------------------------------------------
@@ -144,15 +138,13 @@ void cGameState_Sandbox2::LoadGarden() {
         Engine::LogError("the render test scene has no kid: its level names none");
         return;
     }
-    if (kid->physics != nullptr) kid->physics->SetFlag(Engine::ePhysicsFlags::Gravity, false);
+    Engine::cCollisionManager::Instance().ConfigureGrids();
+    if (auto* floor = cGameFactory::Instance().CreateTyped<cGroundPlane>(GAME_ENT_TYPES::GROUND_PLANE)) floor->Setup();
     kid_start = kid->position;
     dead_for = 0.0f;
-}
-
-void cGameState_Sandbox2::SetUpCollisions() {
-    Engine::cCollisionManager& collisions = Engine::cCollisionManager::Instance();
-    for (const char* group : kCollisionGroups) collisions.GetGroup(group, Engine::eCollisionGroupKind::Singular);
-    for (const auto& [first, second] : kCollisionPairs) collisions.AddGroupPair(first, second);
+    followed = kid;
+    camera->Update(0.0f);
+    kid->SetCamera(camera);
 }
 
 // The kid brings her lantern; the garden's level made the sun, here the moon.
@@ -187,27 +179,35 @@ void cGameState_Sandbox2::AttachMoonToMaterials() {
     }
 }
 
-void cGameState_Sandbox2::BuildCamera() {
-    camera.Initialise(CameraOffset(), {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, kCameraFieldOfView, 1.0f, 400.0f);
+// The game camera follows the kid as in play; the level's camera triggers
+// and win point find it through the level manager, so it comes first.
+void cGameState_Sandbox2::SetUpCamera() {
+    camera->Setup();
+    camera->far = kCameraFarPlane;
+    camera->follow = &followed;
     FitCameraToPicture();
-    camera.SetCameraSlot(scene);
-    scene->SetCamera(&camera);
+    camera->SetCameraSlot(scene);
+    scene->SetCamera(camera);
+    cLevelManager::Instance().game_camera = camera;
 }
 
 // The picture may change size with the display mode; the camera follows it.
 void cGameState_Sandbox2::FitCameraToPicture() {
     const Engine::ScreenRect& picture = scene->Viewports().viewport;
-    camera.viewportWidth = picture.right - picture.left;
-    camera.viewportHeight = picture.bottom - picture.top;
-    camera.aspect = camera.viewportHeight > 0.0f ? camera.viewportWidth / camera.viewportHeight : 1.0f;
+    camera->viewportWidth = picture.right - picture.left;
+    camera->viewportHeight = picture.bottom - picture.top;
+    camera->aspect = camera->viewportHeight > 0.0f ? camera->viewportWidth / camera->viewportHeight : 1.0f;
 }
 
 // ---- Play ----------------------------------------------------------------------
 
-void cGameState_Sandbox2::FollowKid() {
-    const Vector3 target = kid != nullptr ? Vector3{kid->position.x, 0.0f, kid->position.z} : Vector3{};
-    camera.SetTarget(target);
-    camera.SetEye(target + CameraOffset());
+void cGameState_Sandbox2::HoldKidForCamera() {
+    if (kid == nullptr || kid->IsDead()) return;
+    if (camera->has_control) {
+        kid->status |= cKid::kStatusFrozen;
+    } else {
+        kid->status &= ~cKid::kStatusFrozen;
+    }
 }
 
 // Where the walk ended, for scripted runs that check it.

@@ -5,31 +5,35 @@
 //
 // A moonlit garden read from a level file (a floor of tiles, a ring of the
 // shipped decorations, glows on the ground), with the level's kid, its
-// stroke and a few ghosts that rise from the ground and chase her. W, A, S, D
-// walk the kid relative to the camera, the stroke follows the mouse and
-// slashes with the left button held; the kid's lantern (a spotlight that
-// casts shadows) goes with her. The moon is a directional light and the
-// night sky box closes the picture, all seen through a narrow lens from far
-// above, the camera following the kid. Effects run on it: sparks of the aura
-// rise in the middle of the garden and a light rain falls round the kid. A
-// dead kid stands up again at her start after a few seconds. Leaving logs
-// where the kid stands, so scripted runs can check a walk.
+// stroke, a few ghosts that rise from the ground and chase her, and the
+// things of play: candy, a key and its locked door, a crate, a checkpoint,
+// the win point and a camera trigger. The collision groups are those of play
+// and the kid stands on the ground plane. W, A, S, D walk the kid relative to
+// the camera, the stroke follows the mouse and slashes with the left button
+// held; the kid's lantern (a spotlight that casts shadows) goes with her.
+// The moon is a directional light and the night sky box closes the picture,
+// all seen through the game camera from far above; while the camera plays a
+// trigger's cinematic shot the kid is held. Effects run on it: sparks of the
+// aura rise in the middle of the garden and a light rain falls round the
+// kid. A dead kid stands up again at her start after a few seconds. Leaving
+// logs where the kid stands, so scripted runs can check a walk.
 //
 // Entities go back to the game factory on Exit, the collision and physics
 // lists are emptied, and the lights go back to their pool, so a run leaves
 // the pools, the lights and the render tree as it found them.
 
 #include "engine/core/Vector3.h"
-#include "engine/render/scene/cCameraGfxCmp.h"
 #include "game/states/cBasicGameState.h"
 
 namespace Engine {
+class iBaseEntity;
 class cLightGfxCmp;
 class cSceneRenderer;
 }  // namespace Engine
 
 namespace Game {
 
+class cGameCamera;
 class cKid;
 
 class cGameState_Sandbox2 : public cBasicGameState {
@@ -46,12 +50,11 @@ public:
 
 private:
     void LoadGarden();
-    void SetUpCollisions();
     void BuildLights();
-    void BuildCamera();
+    void SetUpCamera();
     void FitCameraToPicture();
     void AttachMoonToMaterials();
-    void FollowKid();
+    void HoldKidForCamera();
     void LogKidPosition() const;
     void StandUpAfterDeath(float dt);
     void StartEffects();
@@ -59,10 +62,12 @@ private:
 
     Engine::cSceneRenderer* scene = nullptr;
     cKid* kid = nullptr;
+    // What the camera follows: the kid, once the level stands.
+    Engine::iBaseEntity* followed = nullptr;
     Engine::Vector3 kid_start;
     float dead_for = 0.0f;
     Engine::cLightGfxCmp* moon = nullptr;
-    Engine::cCameraGfxCmp camera;
+    cGameCamera* camera = nullptr;
     float aura_carry = 0.0f;
 };
 

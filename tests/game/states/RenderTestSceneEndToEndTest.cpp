@@ -30,10 +30,12 @@ protected:
 
     std::string File(const std::string& name) const { return TestSupport::ReadFile(dir.File(name)); }
 
-    // Where the kid stands after a headless run of 80 frames at 30 per second with the input script.
-    std::array<float, 3> KidAfter(const std::string& script) {
+    // Where the kid stands after a headless run of frames at 30 per second with the input script.
+    std::array<float, 3> KidAfter(const std::string& script, int frames = 80) {
         game.dir.Write("input.txt", script);
-        EXPECT_EQ(Run("--headless --state Sandbox2 --fixed-dt 0.033 --frames 80 --input input.txt"), 0);
+        EXPECT_EQ(Run("--headless --state Sandbox2 --fixed-dt 0.033 --frames " + std::to_string(frames) +
+                      " --input input.txt"),
+                  0);
         const std::string log = File("Engine.log");
         const std::string key = "the kid ends at (";
         const auto at = log.find(key);
@@ -94,6 +96,21 @@ TEST_F(RenderTestSceneEndToEndTest, TheKeysWalkTheKidRelativeToTheCamera) {
     EXPECT_NEAR(north[0], still[0], 0.5f);
     EXPECT_LT(west[0], still[0] - 2.0f) << "A walks to the camera's left";
     EXPECT_NEAR(west[2], still[2], 0.5f);
+    EXPECT_EQ(LoggedErrors(), "");
+}
+
+// East of the kid, at x 9, a camera trigger starts a shot of the win point:
+// three seconds of glide, three of hold, three back. Walking into it with D
+// held, the kid stands still while the camera has control and walks on after.
+TEST_F(RenderTestSceneEndToEndTest, TheCameraTriggersShotHoldsTheKidUntilTheCameraLetsGo) {
+    const std::array<float, 3> start = KidAfter("");
+    const std::array<float, 3> at_trigger = KidAfter("40 keydown 0x44\n150 keyup 0x44\n", 151);
+    const std::array<float, 3> in_hold = KidAfter("40 keydown 0x44\n300 keyup 0x44\n", 301);
+    const std::array<float, 3> after = KidAfter("40 keydown 0x44\n450 keyup 0x44\n", 451);
+    EXPECT_GT(at_trigger[0], start[0] + 2.0f) << "she walked east";
+    EXPECT_LT(at_trigger[0], 9.0f) << "and stopped where the trigger's box begins";
+    EXPECT_NEAR(in_hold[0], at_trigger[0], 0.05f) << "held while the shot plays";
+    EXPECT_GT(after[0], in_hold[0] + 1.0f) << "walking on once the camera lets go";
     EXPECT_EQ(LoggedErrors(), "");
 }
 

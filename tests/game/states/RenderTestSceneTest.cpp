@@ -24,6 +24,7 @@
 #include "engine/platform/cMouseState.h"
 #include "game/data/cModelCatalogue.h"
 #include "game/entities/cDecorationBatches.h"
+#include "game/entities/cGameCamera.h"
 #include "game/entities/cGameFactory.h"
 #include "game/entities/cKid.h"
 #include "game/entities/cStroke.h"
@@ -34,8 +35,10 @@ namespace Game {
 namespace {
 
 // Models of the level's own entities: the kid and the key she carries, five
-// ghosts (three out, two held by the spawner) and the stroke's fairy.
-constexpr std::size_t kLevelModels = 8;
+// ghosts (three out, two held by the spawner), the stroke's fairy, four
+// candies, a key, a locked door, a crate, a stone block, a checkpoint and the
+// win point. The fence and the camera trigger are invisible.
+constexpr std::size_t kLevelModels = 8 + 10;
 
 class RenderTestSceneTest : public ::testing::Test {
 protected:
@@ -81,8 +84,8 @@ TEST_F(RenderTestSceneTest, EnteringFillsTheTreeTheLightsAndTheSkyBox) {
     state.Enter();
     // The garden level brings the kid, 16 decorations, each also baked into a
     // batch of its own (they stand apart), one model per tile kind its floor
-    // uses, two ground glows, the ghosts and the fairy of the stroke every
-    // level load makes.
+    // uses, two ground glows and the halos of the checkpoint and the win
+    // point, the ghosts and the fairy of the stroke every level load makes.
     const cLevelManager& garden = cLevelManager::Instance();
     ASSERT_NE(state.Kid(), nullptr);
     EXPECT_EQ(static_cast<Engine::iBaseEntity*>(state.Kid()), garden.kid);
@@ -91,7 +94,7 @@ TEST_F(RenderTestSceneTest, EnteringFillsTheTreeTheLightsAndTheSkyBox) {
     ASSERT_NE(garden.tile_layer, nullptr);
     const std::size_t tile_kinds = 4;  // grass, path, cobbles, dark soil
     EXPECT_EQ(Engine::GetModelPool()->InUse(), kLevelModels + 16u + 16u + tile_kinds);
-    EXPECT_EQ(scene->BillboardCount(), 2u);
+    EXPECT_EQ(scene->BillboardCount(), 2u + 2u);
     EXPECT_FLOAT_EQ(Engine::cLightManager::Instance().Ambient().b, 0.22f);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
     EXPECT_EQ(Engine::cLightManager::Instance().ActiveLights().size(), 2u);
@@ -162,6 +165,28 @@ TEST_F(RenderTestSceneTest, LeavingGivesEverythingBackAndASecondRunMatchesTheFir
     EXPECT_EQ(Engine::GetModelPool()->InUse(), kLevelModels + 16u + 16u + 4u);
     EXPECT_EQ(Engine::cLightPool::Instance().Lights().size(), 2u);
     state.Exit();
+}
+
+// The kid drops onto the ground plane's slab and stands there; the game
+// camera looks at her from its follow angle, one unit above her.
+TEST_F(RenderTestSceneTest, TheKidStandsOnTheGroundAndTheGameCameraFollowsHer) {
+    cGameState_Sandbox2 state;
+    state.Enter();
+    ASSERT_NE(state.Kid(), nullptr);
+    EXPECT_EQ(cLevelManager::Instance().candy_total, 4u);
+    for (int frame = 0; frame < 60; ++frame) Frame(state);
+    const cKid& kid = *state.Kid();
+    EXPECT_NEAR(kid.position.y, -0.9f, 0.02f) << "the slab's top is the ground";
+    auto* camera = dynamic_cast<cGameCamera*>(scene->ActiveCamera());
+    ASSERT_NE(camera, nullptr) << "the scene is seen through the game camera";
+    EXPECT_EQ(camera, cLevelManager::Instance().game_camera);
+    EXPECT_EQ(camera->State(), eGameCameraState::Follow);
+    EXPECT_NEAR(camera->target.x, kid.position.x, 1e-3f);
+    EXPECT_NEAR(camera->target.y, kid.position.y + cGameCamera::kLookHeight, 1e-3f);
+    EXPECT_NEAR(camera->target.z, kid.position.z, 1e-3f);
+    EXPECT_GT(camera->eye.y, camera->target.y + 40.0f) << "seen from far above";
+    state.Exit();
+    EXPECT_EQ(cLevelManager::Instance().game_camera, nullptr);
 }
 
 TEST_F(RenderTestSceneTest, WithoutTheSceneRendererTheStateShowsNothingAndDoesNotFail) {
