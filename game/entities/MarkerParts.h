@@ -1,28 +1,13 @@
 #pragma once
-// MarkerParts: the pieces the checkpoint and the win point share: their
-// prefab model, a body box fitted to that model, the red halo billboard
+// MarkerParts: the pieces the checkpoint and the win point share beyond
+// their prefab model and its body box (PrefabParts): the red halo billboard
 // above them and the aura sparks they send up.
-
-#include <cstdint>
 
 #include "engine/core/Vector3.h"
 #include "engine/entity/cEntity.h"
 #include "engine/render/scene/cBillBoardGfxCmp.h"
-#include "game/entities/eGameEntityTypes.h"
-
-namespace Engine {
-class cCollisionAABB;
-}
 
 namespace Game::MarkerParts {
-
-// Gives entity the prefab model of its type, drawn at its world matrix; no
-// model without a model pool or a prefab entry.
-void CreatePrefabModel(Engine::cEntity& entity, EntityTypeId type);
-
-// A box around the entity's model (scaled by the entity's scale) at its
-// position; a unit cube when the entity has no model mesh.
-Engine::cCollisionAABB* ModelBox(const Engine::cEntity& entity);
 
 // Makes halo a hidden red glow of half size size, lifted by height above position.
 void CreateHalo(Engine::cBillBoardGfxCmp& halo, const Engine::Vector3& position, float size, float height);

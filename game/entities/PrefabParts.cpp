@@ -25,7 +25,9 @@ void AttachPrefabModel(Engine::cEntity& entity, std::int32_t prefab_id) {
 
 Engine::cCollisionAABB* MakeModelBox(const Engine::cEntity& entity, const Engine::Vector3& fallback_half) {
     const auto* shown = dynamic_cast<const Engine::cModelGfxCmp*>(entity.model);
-    if (shown == nullptr || shown->Meshes().empty()) return MakeHalfBox(entity, fallback_half);
+    if (shown == nullptr || shown->Meshes().empty() || shown->Meshes().front() == nullptr) {
+        return MakeHalfBox(entity, fallback_half);
+    }
     auto* box = new Engine::cCollisionAABB();
     const Engine::AABB& mesh_box = shown->Meshes().front()->BoundingBox();
     const Engine::Vector3& s = entity.scale;

@@ -15,9 +15,17 @@
 #include "game/data/SoundNames.h"
 #include "game/data/cLevelManager.h"
 #include "game/entities/MarkerParts.h"
+#include "game/entities/PrefabParts.h"
 #include "game/entities/cKid.h"
 
 namespace Game {
+
+namespace {
+
+// The body's half size when the model is missing.
+constexpr Engine::Vector3 kFallbackHalf{0.5f, 0.5f, 0.5f};
+
+}  // namespace
 
 bool cCheckPoint::SetUpFromLevel(const LevelObjectValues& values) {
     Setup(values.position);
@@ -39,13 +47,13 @@ void cCheckPoint::Setup(const Engine::Vector3& at) {
     halo_level = 0.0f;
     lit = false;
     particle_carry = 0.0f;
-    MarkerParts::CreatePrefabModel(*this, GAME_ENT_TYPES::CHECK_POINT);
+    AttachPrefabModel(*this, GAME_ENT_TYPES::CHECK_POINT);
     CreateBody();
     MarkerParts::CreateHalo(halo, position, kHaloSize, kHaloHeight);
 }
 
 void cCheckPoint::CreateBody() {
-    physics = Engine::cPhysicsWorld::Instance().CreateObject(kCollisionGroup, MarkerParts::ModelBox(*this), kBodyName,
+    physics = Engine::cPhysicsWorld::Instance().CreateObject(kCollisionGroup, MakeModelBox(*this, kFallbackHalf), kBodyName,
                                                              &position);
     physics->SetOwner(static_cast<cCheckPoint*>(this));
     physics->SetFlag(Engine::ePhysicsFlags::Static, true);

@@ -7,6 +7,7 @@
 #include "engine/physics/cPhysicsWorld.h"
 #include "engine/physics/ePhysicsFlags.h"
 #include "game/entities/MarkerParts.h"
+#include "game/entities/PrefabParts.h"
 #include "game/entities/cKid.h"
 #include "game/entities/iCinematicCamera.h"
 
@@ -15,6 +16,8 @@ namespace Game {
 namespace {
 
 constexpr float kDegToRad = 0.017453292f;
+// The body's half size when the model is missing.
+constexpr Engine::Vector3 kFallbackHalf{0.5f, 0.5f, 0.5f};
 
 }  // namespace
 
@@ -40,13 +43,13 @@ void cWinPoint::Setup(const Engine::Vector3& at, const Engine::Vector3& size, fl
     timer = 0.0f;
     halo_alpha = 0.0f;
     particle_carry = 0.0f;
-    MarkerParts::CreatePrefabModel(*this, GAME_ENT_TYPES::WIN_POINT);
+    AttachPrefabModel(*this, GAME_ENT_TYPES::WIN_POINT);
     CreateBody();
     MarkerParts::CreateHalo(halo, position, kHaloSize, kHaloHeight);
 }
 
 void cWinPoint::CreateBody() {
-    physics = Engine::cPhysicsWorld::Instance().CreateObject(kCollisionGroup, MarkerParts::ModelBox(*this), kBodyName,
+    physics = Engine::cPhysicsWorld::Instance().CreateObject(kCollisionGroup, MakeModelBox(*this, kFallbackHalf), kBodyName,
                                                              &position);
     physics->SetOwner(static_cast<cWinPoint*>(this));
     physics->SetFlag(Engine::ePhysicsFlags::NoResponse, true);
