@@ -83,7 +83,10 @@ bool AnyNaN(const Engine::Vector3& v) { return std::isnan(v.x) || std::isnan(v.y
 }  // namespace
 
 cGameState_Prototype1::cGameState_Prototype1() = default;
-cGameState_Prototype1::~cGameState_Prototype1() = default;
+// A state destroyed in the middle of a run leaves its sub-state without its exit.
+cGameState_Prototype1::~cGameState_Prototype1() {
+    if (stateMachine) stateMachine->Start(nullptr);
+}
 
 // ---- Load and the run's start -------------------------------------------------
 

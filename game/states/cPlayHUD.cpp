@@ -53,9 +53,10 @@ std::string cPlayHUD::CountdownText(std::int32_t seconds) {
 }
 
 float cPlayHUD::HealthShare(float health, float damage) {
+    if (std::isnan(damage)) return 0.0f;
     const float full = health > 0.0f ? health : 0.0f;
     const float hurt = damage > 0.0f ? damage : 0.0f;
-    if (!(full > 0.0f) || !std::isfinite(hurt)) return 0.0f;
+    if (!(full > 0.0f)) return 0.0f;
     const float share = (full - hurt) / full;
     return share < 0.0f ? 0.0f : (share > 1.0f ? 1.0f : share);
 }
