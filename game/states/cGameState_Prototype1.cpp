@@ -1,6 +1,7 @@
 #include "game/states/cGameState_Prototype1.h"
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -367,7 +368,12 @@ void cGameState_Prototype1::DeveloperKeys() {
     if (keys.WasPressed(Engine::kVK_P)) Request(StateRestart);
 }
 
-void cGameState_Prototype1::Request(std::int32_t state) { cGameStateManager::Instance().next_id = state; }
+// Each request is logged, so that a scripted run can follow where play went.
+void cGameState_Prototype1::Request(std::int32_t state) {
+    if (cGameStateManager::Instance().next_id == state) return;
+    cGameStateManager::Instance().next_id = state;
+    Engine::LogEngine("Play: asks for state " + std::to_string(state));
+}
 
 // ---- Sub-states -----------------------------------------------------------------
 
@@ -547,6 +553,10 @@ cGameState_Prototype1::eSubState cGameState_Prototype1::SubState() const {
 // without the exit of its current sub-state: a run that ends mid-pause or
 // mid-hold must not request another state or write into released entities.
 void cGameState_Prototype1::Exit() {
+    char line[128];
+    std::snprintf(line, sizeof line, "Play: the run of %s ends after %.2f s of play",
+                  cLevelManager::Instance().level_name.c_str(), levelTime);
+    Engine::LogEngine(line);
     if (stateMachine) stateMachine->Start(nullptr);
     stateMachine.reset();
     Engine::cPhysicsWorld::Instance().ClearObjects();

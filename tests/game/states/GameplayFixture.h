@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -38,6 +37,7 @@
 #include "game/entities/cKid.h"
 #include "game/states/cGameState_Prototype1.h"
 #include "tests/engine/audio/RecordingSounds.h"
+#include "tests/game/states/PlayFolder.h"
 #include "tests/support/TempDir.h"
 
 namespace Game {
@@ -117,23 +117,9 @@ protected:
         cGameStateManager::Destroy();
     }
 
-    // GameData of symbolic links to the shipped folders, with a level folder
-    // and a GUI folder of links that tests can add to or replace in.
+    // The shipped GameData with the tests' own level folder (Level0 is the small level).
     void BuildGameData() {
-        namespace fs = std::filesystem;
-        const fs::path shipped = fs::path(BRAMBLEBY_SOURCE_DIR) / "GameData";
-        const fs::path data = dir.Path() / "GameData";
-        fs::create_directory(data);
-        for (const auto& entry : fs::directory_iterator(shipped)) {
-            const std::string name = entry.path().filename().string();
-            if (name == "Level" || name == "XML_Game") continue;
-            fs::create_directory_symlink(entry.path(), data / name);
-        }
-        fs::create_directory(data / "Level");
-        fs::create_directory(data / "XML_Game");
-        for (const auto& entry : fs::directory_iterator(shipped / "XML_Game")) {
-            fs::create_symlink(entry.path(), data / "XML_Game" / entry.path().filename());
-        }
+        StateTests::BuildPlayFolder(dir.Path());
         WriteLevel(0, kSmallLevel);
     }
 

@@ -587,7 +587,9 @@ TEST(PlayHUDTest, CountdownAndHealthShareTables) {
 }
 
 TEST_F(GameplayStateTest, ALevelWhoseIntroNamesACutsceneStillStartsInPlayAndSaysSo) {
-    std::filesystem::create_directory(dir.Path() / "GameData" / "XML_Game" / "Cutscenes");
+    const std::filesystem::path cutscenes = dir.Path() / "GameData" / "XML_Game" / "Cutscenes";
+    std::filesystem::remove(cutscenes);  // a link to the shipped folder, if there is one
+    std::filesystem::create_directory(cutscenes);
     dir.Write("GameData/XML_Game/Cutscenes/cutscenes.xml",
               R"(<Cutscenes><Level0 texture="intro0.png"/><Level1 texture=""/></Cutscenes>)");
     state.Enter();
