@@ -24,10 +24,12 @@
 #include "engine/render/scene/cLightManager.h"
 #include "engine/render/scene/cLightPool.h"
 #include "engine/render/scene/cSceneRenderer.h"
+#include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cMaterial.h"
 #include "engine/resource/cMaterialManager.h"
 #include "engine/resource/cResourceSystem.h"
 #include "engine/resource/iGPUProgram.h"
+#include "engine/resource/cSpriteAnimationSet.h"
 #include "engine/resource/iShader.h"
 #include "engine/ui/cDebugConsole.h"
 #include "engine/ui/cGUIManager.h"
@@ -417,7 +419,14 @@ void cGameState_Prototype1::PauseInExit() {
 
 void cGameState_Prototype1::PausedEnter() { menu.active = true; }
 
-void cGameState_Prototype1::PausedUpdate(float dt) { Engine::cGUIManager::Instance().Update(dt); }
+// The menu lives while the level stands: the cursor and the GUI's sprites
+// animate, the models do not.
+void cGameState_Prototype1::PausedUpdate(float dt) {
+    Engine::cGUIManager::Instance().Update(dt);
+    for (Engine::cSpriteAnimationSet* sprite : Engine::cAnimationRegistry::Instance().AnimatedSprites()) {
+        sprite->Update(dt);
+    }
+}
 
 // However the menu closes, it takes no more input once it fades.
 void cGameState_Prototype1::PausedExit() {
