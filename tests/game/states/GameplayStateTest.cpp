@@ -144,11 +144,14 @@ TEST_F(GameplayStateTest, QuitConfirmedBlacksTheScreenAndRequestsTheMainMenu) {
     EXPECT_EQ(state.SubState(), Sub::PauseOut);
     const auto* black = static_cast<Engine::cUIImage*>(Element("WinBlackScreen"));
     ASSERT_NE(black, nullptr);
-    Frames(5);
+    Frame();
+    const float early = black->Sprite().emissive.a;
+    Frames(4);
     EXPECT_EQ(Requested(), StatePrototype1) << "the fade comes first";
     const float midway = black->Sprite().emissive.a;
-    EXPECT_GT(midway, 0.0f);
-    EXPECT_LT(midway, 1.0f) << "the screen darkens as the menu fades";
+    EXPECT_LT(early, 0.2f) << "the screen does not start black";
+    EXPECT_GT(midway, early) << "the screen darkens as the menu fades";
+    EXPECT_LT(midway, 1.0f);
     Run(0.5f);
     EXPECT_EQ(Requested(), StateMainMenu);
     EXPECT_FLOAT_EQ(black->Sprite().emissive.a, 1.0f);
