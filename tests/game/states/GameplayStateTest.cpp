@@ -11,7 +11,10 @@
 #include "engine/ui/cUIButton.h"
 #include "engine/ui/cUIImage.h"
 #include "engine/ui/cUIPanel.h"
+#include "engine/resource/cModelAnimationSet.h"
+#include "engine/resource/cSpriteAnimationSet.h"
 #include "engine/resource/cTextureSet.h"
+#include "engine/ui/cUIMouseCursor.h"
 #include "game/entities/cGameCamera.h"
 #include "game/entities/cStroke.h"
 #include "game/states/LevelResults.h"
@@ -73,6 +76,28 @@ TEST_F(GameplayStateTest, EscapeFadesThePauseMenuInAndOnThePausePageOutAgain) {
     EXPECT_EQ(Requested(), StatePrototype1);
     Frames(5);
     EXPECT_GT(state.LevelTime(), clock) << "play goes on";
+    state.Exit();
+}
+
+// While paused the world stands (its models hold their pose), yet the cursor still plays its twinkle.
+TEST_F(GameplayStateTest, WhilePausedTheGuisSpritesStillAnimate) {
+    Engine::cGUIManager::Instance().CreateCursor(64.0f, 64.0f, "MouseCursorTS", {0.0f, 0.0f});
+    state.Enter();
+    Frames(5);
+    OpenPauseMenu();
+    const Engine::cAnimationRegistry& animations = Engine::cAnimationRegistry::Instance();
+    std::vector<float> model_times;
+    for (const Engine::cModelAnimationSet* set : animations.AnimatedModels()) model_times.push_back(set->Time());
+    const Engine::cUIMouseCursor* cursor = Engine::cGUIManager::Instance().Cursor();
+    ASSERT_NE(cursor, nullptr);
+    const Engine::cSpriteAnimationSet* twinkle = cursor->Sprite().Animation();
+    ASSERT_NE(twinkle, nullptr);
+    const uint32_t cursor_frame = twinkle->Frame();
+    Run(0.4f);
+    for (std::size_t i = 0; i < model_times.size(); ++i) {
+        EXPECT_FLOAT_EQ(animations.AnimatedModels()[i]->Time(), model_times[i]) << i;
+    }
+    EXPECT_NE(twinkle->Frame(), cursor_frame) << "the cursor's cells go on";
     state.Exit();
 }
 
