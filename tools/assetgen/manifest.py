@@ -196,6 +196,13 @@ GUI = [
     GuiTexture("MouseCursorTS", "cursor.png", (128, 128), 4),
     GuiTexture("panelTS", "panel.png", (512, 512), 1),
     GuiTexture("BlackOverlayTS", "black_overlay.png", (64, 64), 1),
+    # The HUD of play: the kid's heart, a carried key, a candy, and the health bar's fill and frame
+    # (the frame is also the options panel's volume track).
+    GuiTexture("HUDHeartTS", "hud_heart.png", (128, 128), 1),
+    GuiTexture("HUDKeyTS", "hud_key.png", (128, 128), 1),
+    GuiTexture("HUDCandyTS", "hud_candy.png", (128, 128), 1),
+    GuiTexture("HUDBarTS", "hud_bar.png", (256, 32), 1),
+    GuiTexture("HUDBarFrameTS", "hud_bar_frame.png", (256, 32), 1),
 ]
 
 # Achievement banners, by index: title and the line under it.  Each is a texture set

@@ -400,6 +400,90 @@ def paint_achievement(index):
     return image
 
 
+# ---- the HUD of play -------------------------------------------------------
+
+def icon_with_outline(mask, fill, shine=None):
+    """A filled shape with a night-blue outline and a soft warm glow, so it reads over the level."""
+    size = mask.shape[0]
+    colour, alpha = blank(size, size)
+    grown = np.clip(blur(mask, 3) * 3.0, 0.0, 1.0)
+    colour, alpha = over(colour, alpha, AMBER, blur(mask, 8) * 0.35)
+    colour, alpha = over(colour, alpha, NIGHT_DEEP, grown)
+    colour, alpha = over(colour, alpha, fill, mask)
+    if shine is not None:
+        colour, alpha = over(colour, alpha, CREAM, shine * 0.8)
+    return to_rgba(colour, alpha)
+
+
+def paint_heart():
+    """The kid's heart: warm rose-red with a moonlit highlight."""
+    size = 128
+
+    def heart(canvas, s):
+        canvas.ellipse([24 * s, 24 * s, 66 * s, 66 * s], fill=255)
+        canvas.ellipse([62 * s, 24 * s, 104 * s, 66 * s], fill=255)
+        canvas.polygon([(27 * s, 56 * s), (101 * s, 56 * s), (64 * s, 106 * s)], fill=255)
+
+    def highlight(canvas, s):
+        canvas.ellipse([36 * s, 34 * s, 52 * s, 46 * s], fill=255)
+    fill = vertical(size, size, rgb("#ff6b7a"), rgb("#c0263e"))
+    return icon_with_outline(shape_mask(size, size, heart), fill, shape_mask(size, size, highlight))
+
+
+def paint_key():
+    """A gold key lying across the icon: a ring, a shaft and two teeth."""
+    size = 128
+
+    def key(canvas, s):
+        canvas.ellipse([16 * s, 36 * s, 64 * s, 84 * s], fill=255)
+        canvas.ellipse([30 * s, 50 * s, 50 * s, 70 * s], fill=0)
+        canvas.rectangle([60 * s, 54 * s, 112 * s, 66 * s], fill=255)
+        canvas.rectangle([88 * s, 66 * s, 96 * s, 82 * s], fill=255)
+        canvas.rectangle([102 * s, 66 * s, 110 * s, 78 * s], fill=255)
+    fill = vertical(size, size, GOLD, AMBER)
+    return icon_with_outline(shape_mask(size, size, key), fill)
+
+
+def paint_candy():
+    """A wrapped sweet: a round body striped cream and rose, with twisted ends."""
+    size = 128
+
+    def wrapper(canvas, s):
+        canvas.polygon([(40 * s, 64 * s), (12 * s, 42 * s), (12 * s, 86 * s)], fill=255)
+        canvas.polygon([(88 * s, 64 * s), (116 * s, 42 * s), (116 * s, 86 * s)], fill=255)
+        canvas.ellipse([34 * s, 34 * s, 94 * s, 94 * s], fill=255)
+
+    def stripes(canvas, s):
+        for offset in (-24, 0, 24):
+            canvas.polygon([((44 + offset) * s, 34 * s), ((56 + offset) * s, 34 * s),
+                            ((84 + offset) * s, 94 * s), ((72 + offset) * s, 94 * s)], fill=255)
+    mask = shape_mask(size, size, wrapper)
+    fill = np.empty((size, size, 3), np.float32)
+    fill[:] = np.asarray(rgb("#ff8fb0"), np.float32)
+    stripe = shape_mask(size, size, stripes)[:, :, None]
+    fill = fill * (1.0 - stripe) + np.asarray(CREAM, np.float32) * stripe
+    return icon_with_outline(mask, fill)
+
+
+def paint_bar():
+    """The health bar's fill: warm gold to rose from top to bottom, bright at the top edge."""
+    width, height = 256, 32
+    colour, alpha = blank(width, height)
+    mask = shape_mask(width, height, rounded((2, 4, 254, 28), 10))
+    fill = vertical(height, width, rgb("#ffe08a"), rgb("#e8546a"))
+    colour, alpha = over(colour, alpha, fill, mask)
+    return to_rgba(colour, alpha)
+
+
+def paint_bar_frame():
+    """The empty track behind the bar: deep night with a moonlit rim."""
+    width, height = 256, 32
+    colour, alpha = blank(width, height)
+    colour, alpha = over(colour, alpha, MOON_RIM, shape_mask(width, height, rounded((0, 2, 256, 30), 12)))
+    colour, alpha = over(colour, alpha, NIGHT_DEEP, shape_mask(width, height, rounded((3, 5, 253, 27), 9)))
+    return to_rgba(colour, alpha)
+
+
 # ---- all of them ---------------------------------------------------------
 
 PAINTERS = {
@@ -411,6 +495,11 @@ PAINTERS = {
     "MouseCursorTS": paint_cursor,
     "panelTS": paint_panel,
     "BlackOverlayTS": paint_black_overlay,
+    "HUDHeartTS": paint_heart,
+    "HUDKeyTS": paint_key,
+    "HUDCandyTS": paint_candy,
+    "HUDBarTS": paint_bar,
+    "HUDBarFrameTS": paint_bar_frame,
 }
 
 
