@@ -9,6 +9,7 @@ namespace {
 // The process generator: its state and whether it has been seeded.
 struct ProcessGenerator {
     std::uint32_t state = 1;
+    unsigned seed = 0;
     bool seeded = false;
 };
 
@@ -35,11 +36,14 @@ bool SeedRandomOnce(unsigned seed) {
     ProcessGenerator& generator = Generator();
     if (generator.seeded) return false;
     generator.state = seed;
+    generator.seed = seed;
     generator.seeded = true;
     return true;
 }
 
 bool IsRandomSeeded() { return Generator().seeded; }
+
+unsigned RandomSeed() { return Generator().seed; }
 
 unsigned ClockSeed() {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(

@@ -85,6 +85,8 @@ void cGameState_Sandbox2::Enter() {
     scene->SetSkyBox(std::string(Content::kSkyBoxDirectory));
     scene->SetShadowsEnabled(true);
     StartEffects();
+    play_time = 0.0f;
+    win_logged = false;
 }
 
 void cGameState_Sandbox2::Exit() {
@@ -119,6 +121,8 @@ void cGameState_Sandbox2::Update(float dt) {
     scene->UpdateAnimations(dt);
     RunEffects(dt);
     StandUpAfterDeath(dt);
+    play_time += dt;
+    LogWin();
 }
 
 // ---- Building the scene --------------------------------------------------------
@@ -215,6 +219,19 @@ void cGameState_Sandbox2::LogKidPosition() const {
     char line[128];
     std::snprintf(line, sizeof line, "Render test scene: the kid ends at (%.3f, %.3f, %.3f)", kid->position.x,
                   kid->position.y, kid->position.z);
+    Engine::LogEngine(line);
+    // Nine significant digits give every float back exactly.
+    std::snprintf(line, sizeof line, "Render test scene: the kid's exact end is (%.9g, %.9g, %.9g)",
+                  static_cast<double>(kid->position.x), static_cast<double>(kid->position.y),
+                  static_cast<double>(kid->position.z));
+    Engine::LogEngine(line);
+}
+
+void cGameState_Sandbox2::LogWin() {
+    if (win_logged || kid == nullptr || !kid->HasWon()) return;
+    win_logged = true;
+    char line[96];
+    std::snprintf(line, sizeof line, "Render test scene: the kid wins after %.3f s", static_cast<double>(play_time));
     Engine::LogEngine(line);
 }
 

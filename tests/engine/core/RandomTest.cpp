@@ -66,11 +66,13 @@ TEST(RandomTest, RndStaysBelowN) {
 // The only test in this executable that seeds the process generator, so the
 // first call is the process's first whether the tests run together or apart.
 TEST(RandomTest, SeedsOnceAndIgnoresLaterSeeds) {
+    EXPECT_EQ(Engine::RandomSeed(), 0u);
     ASSERT_TRUE(Engine::SeedRandomOnce(2024u));
     EXPECT_TRUE(Engine::IsRandomSeeded());
     EXPECT_FALSE(Engine::SeedRandomOnce(99u));
     EXPECT_FALSE(Engine::SeedRandomOnce(2024u));
     EXPECT_TRUE(Engine::IsRandomSeeded());
+    EXPECT_EQ(Engine::RandomSeed(), 2024u) << "the first seed is the one kept";
 
     // The process generator continues from seed 2024, untouched by the later calls.
     std::uint32_t mirror = 2024u;

@@ -1,0 +1,143 @@
+// The playthrough bot plays the render test scene in-process, through the
+// app's real start-up and main loop, with --record writing its input; the
+// real executable then replays the record and must end with the kid on the
+// same spot to the bit.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cApplication.h"
+#include "app/cLaunchOptions.h"
+#include "engine/platform/cInputScript.h"
+#include "game/data/cLevelManager.h"
+#include "game/entities/cKid.h"
+#include "game/states/cGameStateFactory.h"
+#include "tests/support/GameFolder.h"
+#include "tests/support/PlaythroughBot.h"
+
+namespace {
+
+using Keys = TestSupport::PlaythroughBot::Keys;
+using Engine::Vector3;
+
+// ---- The keys of the eight directions ---------------------------------------------
+
+struct Heading {
+    Vector3 direction;
+    Keys keys;
+};
+
+TEST(PlaythroughBotKeys, EachOfTheEightDirectionsPressesItsKeys) {
+    // The camera looks toward -z: W walks to -z, D to +x.
+    const Vector3 look{0.0f, -5.0f, -3.0f};
+    const Heading headings[] = {
+        {{0, 0, -1}, {.w = true}},           {{1, 0, -1}, {.w = true, .d = true}}, {{1, 0, 0}, {.d = true}},
+        {{1, 0, 1}, {.s = true, .d = true}}, {{0, 0, 1}, {.s = true}},             {{-1, 0, 1}, {.a = true, .s = true}},
+        {{-1, 0, 0}, {.a = true}},           {{-1, 0, -1}, {.w = true, .a = true}},
+        // 20 degrees off a key's axis still walks that axis alone; 25 degrees takes the diagonal.
+        {{0.364f, 0, -1}, {.w = true}},      {{0.466f, 0, -1}, {.w = true, .d = true}},
+        {{0, 0, 0}, {}},
+    };
+    for (const Heading& heading : headings) {
+        const Keys keys = TestSupport::PlaythroughBot::KeysToward(heading.direction * 3.0f, look);
+        EXPECT_EQ(keys, heading.keys) << heading.direction.x << ", " << heading.direction.z;
+    }
+}
+
+TEST(PlaythroughBotKeys, TheKeysTurnWithTheCamera) {
+    // Looking toward +x, ahead is +x and the right is +z.
+    const Vector3 look{4.0f, -2.0f, 0.0f};
+    EXPECT_EQ(TestSupport::PlaythroughBot::KeysToward({5, 0, 0}, look), (Keys{.w = true}));
+    EXPECT_EQ(TestSupport::PlaythroughBot::KeysToward({0, 0, 5}, look), (Keys{.d = true}));
+    EXPECT_EQ(TestSupport::PlaythroughBot::KeysToward({-5, 0, -5}, look), (Keys{.a = true, .s = true}));
+}
+
+// ---- A recorded playthrough and its replay ----------------------------------------
+
+// Frames the run goes on after the win before the bot closes the window.
+constexpr unsigned kFramesAfterWin = 30;
+// Enough for the walk, a fight or two and a death on the way.
+constexpr unsigned kFrameLimit = 2400;
+
+std::string After(const std::string& text, const std::string& key) {
+    const auto at = text.find(key);
+    if (at == std::string::npos) return "";
+    const auto end = text.find('\n', at);
+    return text.substr(at + key.size(), end == std::string::npos ? std::string::npos : end - at - key.size());
+}
+
+class RecordedPlaythroughTest : public ::testing::Test {
+protected:
+    // The render test scene played by the bot in-process, recorded to run.txt.
+    void PlayAndRecord() {
+        TestSupport::ScopedWorkingDirectory here(game.dir.Path());
+        Game::cLaunchOptions options;
+        std::string error;
+        ASSERT_TRUE(options.Parse({"--headless", "--state", "Sandbox2", "--fixed-dt", "0.033", "--seed", "7",
+                                   "--frames", std::to_string(kFrameLimit), "--record", "run.txt"},
+                                  error))
+            << error;
+        Game::cApplication application(options, &Game::cGameStateFactory::Create);
+        application.SetFrameDriver([this](float dt, unsigned frame) { Drive(dt, frame); });
+        ASSERT_TRUE(application.StartUp()) << application.Error();
+        application.Run();
+        application.ShutDown();
+    }
+
+    // The bot's step, a trace of the kid's walk, and the close once she has won.
+    void Drive(float dt, unsigned frame) {
+        bot.Step(dt);
+        if (const auto* kid = dynamic_cast<const Game::cKid*>(Game::cLevelManager::Instance().kid);
+            kid != nullptr && frame % 30 == 0) {
+            char line[160];
+            std::snprintf(line, sizeof line, "frame %u: kid at (%.2f, %.2f) waypoint %zu status 0x%x\n", frame,
+                          kid->position.x, kid->position.z, bot.NextWaypoint(), kid->status);
+            trace += line;
+        }
+        if (bot.KidHasWon() && ++frames_after_win == kFramesAfterWin) {
+            Engine::cInputScript::Event close;
+            close.action = Engine::cInputScript::eAction::Close;
+            Engine::cInputScript::Push(close);
+        }
+    }
+
+    TestSupport::GameFolder game;
+    TestSupport::PlaythroughBot bot;
+    std::string trace;
+    unsigned frames_after_win = 0;
+};
+
+TEST_F(RecordedPlaythroughTest, TheBotWinsTheRenderTestSceneAndItsRecordReplaysExactly) {
+    PlayAndRecord();
+    const std::string played_log = game.Read("Engine.log");
+    ASSERT_TRUE(bot.KidHasWon()) << trace << played_log;
+    EXPECT_EQ(bot.NextWaypoint(), bot.WaypointCount()) << "she reached the win point by the path";
+    const std::string won_after = After(played_log, "the kid wins after ");
+    const std::string played_end = After(played_log, "the kid's exact end is ");
+    ASSERT_NE(won_after, "");
+    ASSERT_NE(played_end, "");
+
+    Engine::cInputScript record;
+    ASSERT_TRUE(record.Load(game.dir.File("run.txt")));
+    EXPECT_EQ(record.SkippedLineCount(), 0u);
+    EXPECT_EQ(record.RecordedOptions(), "--seed 7 --fixed-dt 0.0329999998 --state Sandbox2");
+    const std::string text = game.Read("run.txt");
+    EXPECT_NE(text.find(" keydown 0x57\n"), std::string::npos) << "the bot walks with the keys";
+    EXPECT_NE(text.find(" move "), std::string::npos) << "and steers the stroke with the mouse";
+
+    ASSERT_EQ(game.Run("--headless --input run.txt --frames " + std::to_string(kFrameLimit) + " " +
+                       record.RecordedOptions()),
+              0)
+        << game.Read("out.txt");
+    const std::string replay_log = game.Read("Engine.log");
+    EXPECT_EQ(After(replay_log, "Main loop ended after "), After(played_log, "Main loop ended after "))
+        << "the recorded close ends the replay in the same frame";
+    EXPECT_EQ(After(replay_log, "the kid wins after "), won_after);
+    EXPECT_EQ(After(replay_log, "the kid's exact end is "), played_end) << trace;
+}
+
+}  // namespace
