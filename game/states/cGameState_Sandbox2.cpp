@@ -24,6 +24,7 @@
 #include "game/data/ResourceCatalogues.h"
 #include "game/data/cEnemyStatsTable.h"
 #include "game/data/cLevelManager.h"
+#include "game/entities/cBaseEnemy.h"
 #include "game/entities/cEmitterAura.h"
 #include "game/entities/cEnvironmentEffects.h"
 #include "game/entities/cGlobalEffects.h"
@@ -91,7 +92,10 @@ void cGameState_Sandbox2::Enter() {
 
 void cGameState_Sandbox2::Exit() {
     if (scene == nullptr) return;
-    if (kid != nullptr) LogKidPosition();
+    if (kid != nullptr) {
+        LogKidPosition();
+        LogExactEnds();
+    }
     Engine::cParticleManager::Instance().Clear();
     cGlobalEffects::Instance().Forget();
     cGameFactory::Instance().ReleaseAll();
@@ -220,11 +224,25 @@ void cGameState_Sandbox2::LogKidPosition() const {
     std::snprintf(line, sizeof line, "Render test scene: the kid ends at (%.3f, %.3f, %.3f)", kid->position.x,
                   kid->position.y, kid->position.z);
     Engine::LogEngine(line);
-    // Nine significant digits give every float back exactly.
-    std::snprintf(line, sizeof line, "Render test scene: the kid's exact end is (%.9g, %.9g, %.9g)",
-                  static_cast<double>(kid->position.x), static_cast<double>(kid->position.y),
-                  static_cast<double>(kid->position.z));
-    Engine::LogEngine(line);
+}
+
+// Nine significant digits give every float back exactly: a replay of a
+// recorded run must end with the same lines.
+void cGameState_Sandbox2::LogExactEnds() const {
+    const auto log_place = [](const char* what, const Vector3& at) {
+        char line[160];
+        std::snprintf(line, sizeof line, "Render test scene: %s ends exactly at (%.9g, %.9g, %.9g)", what,
+                      static_cast<double>(at.x), static_cast<double>(at.y), static_cast<double>(at.z));
+        Engine::LogEngine(line);
+    };
+    log_place("the kid", kid->position);
+    if (const auto* stroke = dynamic_cast<const Engine::cEntity*>(cLevelManager::Instance().stroke)) {
+        log_place("the stroke", stroke->position);
+    }
+    for (const Engine::cEntity* entity : Engine::cSceneManager::Instance().GetEntities()) {
+        const auto* enemy = dynamic_cast<const cBaseEnemy*>(entity);
+        if (enemy != nullptr && enemy->active) log_place("an enemy", enemy->position);
+    }
 }
 
 void cGameState_Sandbox2::LogWin() {

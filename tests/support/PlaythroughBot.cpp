@@ -20,8 +20,11 @@ using eAction = Engine::cInputScript::eAction;
 namespace {
 
 // sin 22.5 degrees: beyond it a direction's component presses its key, so
-// the eight key combinations each cover 45 degrees.
+// the eight key combinations each cover 45 degrees. A key held stays held a
+// little inside the line and a free one needs a little beyond it, so that a
+// way along the line does not press and release the key every frame.
 constexpr float kKeyThreshold = 0.38268343f;
+constexpr float kKeyHysteresis = 0.05f;
 // Below this the kid stands on the point she heads for: no key is needed.
 constexpr float kOnThePoint = 0.05f;
 constexpr int kLeftButton = 0;
@@ -49,7 +52,8 @@ void PushKey(int key, bool down) { Push(down ? eAction::KeyDown : eAction::KeyUp
 
 }  // namespace
 
-PlaythroughBot::Keys PlaythroughBot::KeysToward(const Vector3& direction, const Vector3& camera_look) {
+PlaythroughBot::Keys PlaythroughBot::KeysToward(const Vector3& direction, const Vector3& camera_look,
+                                                const Keys& held) {
     Keys keys;
     const Vector3 way = Flat(direction);
     if (Engine::Length(way) < kOnThePoint || Engine::Length(Flat(camera_look)) < kOnThePoint) return keys;
@@ -58,10 +62,11 @@ PlaythroughBot::Keys PlaythroughBot::KeysToward(const Vector3& direction, const 
     const Vector3 right = Engine::Normalise(Engine::Cross(forward, {0.0f, 1.0f, 0.0f}));
     const float ahead = Engine::Dot(unit, forward);
     const float across = Engine::Dot(unit, right);
-    keys.w = ahead > kKeyThreshold;
-    keys.s = ahead < -kKeyThreshold;
-    keys.d = across > kKeyThreshold;
-    keys.a = across < -kKeyThreshold;
+    const auto threshold = [](bool was_held) { return kKeyThreshold + (was_held ? -kKeyHysteresis : kKeyHysteresis); };
+    keys.w = ahead > threshold(held.w);
+    keys.s = -ahead > threshold(held.s);
+    keys.d = across > threshold(held.d);
+    keys.a = -across > threshold(held.a);
     return keys;
 }
 
@@ -72,6 +77,7 @@ void PlaythroughBot::Step(float dt) {
     if (kid == nullptr || camera == nullptr || won) return;
     if (!started) {
         waypoints = levels.waypoints;
+        armed_from = kid->position;
         started = true;
     }
     if (kid->HasWon()) {
@@ -105,7 +111,7 @@ void PlaythroughBot::Walk(const Game::cKid& kid, const Engine::cCameraGfxCmp& ca
     } else if (SteppingAside(kid.position, dt)) {
         way = Engine::Cross(Engine::Normalise(way), {0.0f, aside_sign, 0.0f});
     }
-    HoldKeys(KeysToward(way, CameraLook(camera)));
+    HoldKeys(KeysToward(way, CameraLook(camera), held));
 }
 
 void PlaythroughBot::AdvanceWaypoints(const Vector3& at) {
@@ -127,7 +133,6 @@ Vector3 PlaythroughBot::WayFrom(const Vector3& at) const {
 bool PlaythroughBot::SteppingAside(const Vector3& at, float dt) {
     if (!armed) {
         // The kid may stand through an intro first; the rule starts once she walks.
-        if (!held.w && !held.a && !held.s && !held.d) armed_from = at;
         armed = FlatDistance(at, armed_from) > tuning.stuck_distance;
         check_point = at;
         check_timer = 0.0f;
@@ -152,6 +157,7 @@ bool PlaythroughBot::SteppingAside(const Vector3& at, float dt) {
 void PlaythroughBot::ResumeAfterDeath(const Vector3& at) {
     was_dead = false;
     armed = false;
+    armed_from = at;
     aside_timer = 0.0f;
     float nearest = std::numeric_limits<float>::max();
     for (std::size_t i = 0; i < waypoints.size(); ++i) {

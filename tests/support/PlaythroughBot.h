@@ -71,9 +71,15 @@ public:
     // Pushes the releases of every key and button held.
     void ReleaseAll();
 
-    // The keys of the eight directions nearest direction (on the ground),
-    // with the camera looking along camera_look; none for a null direction.
-    static Keys KeysToward(const Engine::Vector3& direction, const Engine::Vector3& camera_look);
+    // The keys of the one of eight directions nearest direction (on the
+    // ground), with the camera looking along camera_look; none for a null
+    // direction. Keys in held keep their place a few degrees past the border
+    // between two directions.
+    static Keys KeysToward(const Engine::Vector3& direction, const Engine::Vector3& camera_look,
+                           const Keys& held);
+    static Keys KeysToward(const Engine::Vector3& direction, const Engine::Vector3& camera_look) {
+        return KeysToward(direction, camera_look, Keys{});
+    }
 
     bool KidHasWon() const { return won; }
     // The index of the waypoint headed for; the waypoint count once all are passed.
