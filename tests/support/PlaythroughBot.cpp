@@ -11,6 +11,7 @@
 #include "game/data/cLevelManager.h"
 #include "game/entities/cBaseEnemy.h"
 #include "game/entities/cKid.h"
+#include "game/entities/cStroke.h"
 
 namespace TestSupport {
 
@@ -32,6 +33,9 @@ constexpr int kLeftButton = 0;
 Vector3 Flat(const Vector3& v) { return {v.x, 0.0f, v.z}; }
 
 float FlatDistance(const Vector3& a, const Vector3& b) { return Engine::Length(Flat(a - b)); }
+
+// The point over p where the stroke flies: it reads the mouse on its own plane.
+Vector3 OnStrokePlane(const Vector3& p) { return {p.x, Game::cStroke::kPlaneHeight, p.z}; }
 
 Vector3 CameraLook(const Engine::cCameraGfxCmp& camera) { return Flat(camera.target - camera.eye); }
 
@@ -76,7 +80,7 @@ void PlaythroughBot::Step(float dt) {
     const auto* camera = dynamic_cast<const Engine::cCameraGfxCmp*>(levels.game_camera);
     if (kid == nullptr || camera == nullptr || won) return;
     if (!started) {
-        waypoints = levels.waypoints;
+        if (!own_path) waypoints = levels.waypoints;
         armed_from = kid->position;
         started = true;
     }
@@ -175,16 +179,15 @@ void PlaythroughBot::Fight(const Game::cKid& kid, const Engine::cCameraGfxCmp& c
     const Game::cBaseEnemy* enemy = NearestEnemy(kid.position);
     if (enemy == nullptr) {
         HoldButton(false);
-        MoveMouseTo(camera, kid.position);
+        MoveMouseTo(camera, OnStrokePlane(kid.position));
         return;
     }
-    sweep_timer -= dt;
-    if (sweep_timer <= 0.0f) {
-        sweep_timer = tuning.sweep_period;
-        sweep_left = !sweep_left;
-    }
-    const Vector3 side = CameraRight(camera) * (sweep_left ? -tuning.sweep_half_width : tuning.sweep_half_width);
-    MoveMouseTo(camera, enemy->position + side);
+    // A triangle wave across the enemy: the stroke moves every frame, fast
+    // enough to slash, and passes through the enemy twice a period.
+    sweep_phase = std::fmod(sweep_phase + dt / tuning.sweep_period, 2.0f);
+    const float across = sweep_phase < 1.0f ? 2.0f * sweep_phase - 1.0f : 3.0f - 2.0f * sweep_phase;
+    const Vector3 side = CameraRight(camera) * (across * tuning.sweep_half_width);
+    MoveMouseTo(camera, OnStrokePlane(enemy->position) + side);
     HoldButton(true);
     ++sweep_frames;
 }

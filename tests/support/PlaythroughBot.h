@@ -14,10 +14,10 @@
 // kid has won, then lets go of everything.
 //
 // Fighting: when a live enemy is within engage_range of the kid, the left
-// button is held and the mouse swings between two points on either side of
-// the nearest one (sweep_half_width across the camera's view), so the stroke
-// slashes through it; with no enemy near, the button is released and the
-// mouse rests on the kid.
+// button is held and the mouse swings to and fro across the nearest one
+// (sweep_half_width either side, across the camera's view, one way in
+// sweep_period), every frame, so the stroke slashes through it; with no
+// enemy near, the button is released and the mouse rests over the kid.
 //
 // Holds and setbacks: while the kid is frozen (the camera plays a shot) or
 // dead, nothing counts as stuck; after a death the walk resumes from the
@@ -26,6 +26,7 @@
 // across the way (left, then right the next time) for unstick_seconds.
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/core/Vector3.h"
@@ -47,7 +48,7 @@ public:
         float arrive_radius = 0.75f;
         float engage_range = 6.0f;
         float sweep_half_width = 1.5f;
-        float sweep_period = 0.15f;   // seconds on each side of the enemy
+        float sweep_period = 0.2f;  // seconds for one pass across the enemy
         float stuck_seconds = 0.8f;
         float stuck_distance = 0.25f;
         float unstick_seconds = 0.6f;
@@ -64,6 +65,12 @@ public:
 
     PlaythroughBot() = default;
     explicit PlaythroughBot(Tuning tuning) : tuning(tuning) {}
+
+    // A path of the caller's own instead of the level's waypoints (set before the first Step).
+    void SetWaypoints(std::vector<Engine::Vector3> path) {
+        waypoints = std::move(path);
+        own_path = true;
+    }
 
     // One frame's play; dt is the frame's step. Does nothing while the level
     // has no kid or no game camera.
@@ -105,6 +112,7 @@ private:
 
     Tuning tuning;
     std::vector<Engine::Vector3> waypoints;
+    bool own_path = false;
     bool started = false;
     std::size_t next_waypoint = 0;
     bool won = false;
@@ -119,8 +127,7 @@ private:
     float aside_sign = 1.0f;
     unsigned unsticks = 0;
 
-    float sweep_timer = 0.0f;
-    bool sweep_left = true;
+    float sweep_phase = 0.0f;  // 0 to 2: out across the enemy and back
     unsigned sweep_frames = 0;
 
     Keys held;
