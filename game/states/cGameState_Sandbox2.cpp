@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/core/Random.h"
 #include "engine/core/cLog.h"
 #include "engine/entity/cSceneManager.h"
 #include "engine/particles/cParticleManager.h"
@@ -243,6 +244,8 @@ void cGameState_Sandbox2::LogExactEnds() const {
         const auto* enemy = dynamic_cast<const cBaseEnemy*>(entity);
         if (enemy != nullptr && enemy->active) log_place("an enemy", enemy->position);
     }
+    Engine::LogEngine("Render test scene: the run drew " + std::to_string(Engine::RandomDrawCount()) +
+                      " random numbers");
 }
 
 void cGameState_Sandbox2::LogWin() {

@@ -174,6 +174,7 @@ TEST_F(RecordedPlaythroughTest, TheBotWinsTheRenderTestSceneAndItsRecordReplaysE
     ASSERT_NE(played_ends.find("the kid ends exactly at"), std::string::npos) << played_log;
     ASSERT_NE(played_ends.find("the stroke ends exactly at"), std::string::npos) << played_log;
     ASSERT_NE(played_ends.find("an enemy ends exactly at"), std::string::npos) << played_log;
+    ASSERT_NE(After(played_log, "the run drew "), "") << played_log;
 
     Engine::cInputScript record;
     ASSERT_TRUE(record.Load(game.dir.File("run.txt")));
@@ -192,6 +193,7 @@ TEST_F(RecordedPlaythroughTest, TheBotWinsTheRenderTestSceneAndItsRecordReplaysE
     EXPECT_EQ(After(replay_log, "Main loop ended after "), After(played_log, "Main loop ended after "))
         << "the recorded close ends the replay in the same frame";
     EXPECT_EQ(After(replay_log, "the kid wins after "), won_after);
+    EXPECT_EQ(After(replay_log, "the run drew "), After(played_log, "the run drew "));
     EXPECT_EQ(LinesWith(replay_log, "ends exactly at"), played_ends)
         << "the kid, the stroke and the enemies end on the same spots, to the bit";
 }

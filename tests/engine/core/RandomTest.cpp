@@ -78,10 +78,13 @@ TEST(RandomTest, SeedsOnceAndIgnoresLaterSeeds) {
     std::uint32_t mirror = 2024u;
     for (int i = 0; i < 5; ++i) EXPECT_EQ(Engine::NextRandom(mirror), Engine::Rand());
     // rnd(n) for n <= 0 gives 0 and draws nothing.
+    const std::uint64_t draws = Engine::RandomDrawCount();
     EXPECT_EQ(0, Engine::rnd(0));
     EXPECT_EQ(0, Engine::rnd(-5));
+    EXPECT_EQ(Engine::RandomDrawCount(), draws);
     EXPECT_EQ(Engine::NextRandom(mirror), Engine::Rand());
     EXPECT_EQ(Engine::NextRandom(mirror) % 10, Engine::rnd(10));
+    EXPECT_EQ(Engine::RandomDrawCount(), draws + 2) << "one Rand and one rnd(10)";
 }
 
 TEST(RandomTest, ClockSeedFollowsTheClock) {
