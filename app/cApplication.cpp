@@ -2,6 +2,8 @@
 
 #include <stdlib.h>  // setenv: SDL and OpenAL Soft read their drivers from the environment
 
+#include <cstdio>  // std::snprintf for the recorded step
+
 #include "app/Settings.h"
 #include "app/cMainLoop.h"
 #include "engine/audio/SoundManagerAccess.h"
@@ -82,7 +84,33 @@ bool cApplication::StartUp() {
         error = "Error: cannot read the input script " + options.input_path;
         return false;
     }
+    return options.record_path.empty() || StartRecording();
+}
+
+// After the game data seeded the random generator, so the header names the
+// seed this run really draws from, with the step every frame takes.
+bool cApplication::StartRecording() {
+    if (!options.fixed_dt) options.fixed_dt = kRecordedStep;
+    char step[32];
+    std::snprintf(step, sizeof step, "%.9g", static_cast<double>(*options.fixed_dt));
+    std::string replay_options = std::string(Engine::cInputScript::kRecordHeader) + " --seed " +
+                                 std::to_string(Engine::RandomSeed()) + " --fixed-dt " + step;
+    if (!options.state_name.empty()) replay_options += " --state " + options.state_name;
+    const Engine::cWindow& window = Engine::cWindow::Instance();
+    const std::string size =
+        "mouse positions in a client area of " + std::to_string(window.Width()) + " x " + std::to_string(window.Height());
+    if (!recorder.Open(options.record_path, {replay_options, size})) {
+        error = "Error: cannot write the input record " + options.record_path;
+        return false;
+    }
+    Engine::cWindow::Instance().SetRecorder(&recorder);
+    Engine::LogEngine("Recording the input to " + options.record_path + " (" + replay_options + ")");
     return true;
+}
+
+void cApplication::StopRecording(unsigned frames) {
+    Engine::cWindow::Instance().SetRecorder(nullptr);
+    recorder.Close(frames);
 }
 
 // Engine initialisation, in its fixed order.
@@ -167,16 +195,20 @@ void cApplication::Run() {
     cMainLoop loop(cGameStateManager::Instance(), counter, loop_options,
                    [this](float dt, unsigned frame) { InputStep(dt, frame); });
     loop.Run();
+    StopRecording(loop.FramesRun());
     Engine::LogEngine("Main loop ended after " + std::to_string(loop.FramesRun()) + " frames");
 }
 
 void cApplication::InputStep(float dt, unsigned frame) {
+    recorder.SetFrame(frame);
+    if (frame_driver) frame_driver(dt, frame);
     input_script.Inject(frame);
     Engine::cWindow::Instance().UpdateInput(dt);
 }
 
 // Shut-down runs start-up the other way.
 void cApplication::ShutDown() {
+    StopRecording(0);
     ShutDownGame();
     Engine::cLog::Instance();
     Engine::cGUIManager::Destroy();

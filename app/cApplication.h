@@ -12,10 +12,12 @@
 // reach the manager through the state factory the entry passes in, so this
 // library does not depend on them.
 
+#include <functional>
 #include <string>
 
 #include "app/cGameStateManager.h"
 #include "app/cLaunchOptions.h"
+#include "engine/platform/cInputRecorder.h"
 #include "engine/platform/cInputScript.h"
 #include "engine/core/EngineConfig.h"
 #include "engine/platform/WindowDesc.h"
@@ -25,6 +27,15 @@ namespace Game {
 
 class cApplication {
 public:
+    // Called at the start of every frame's input step with the frame's dt and
+    // number (from 1), before the scripted input: a test's player pushes its
+    // SDL events here, and they reach the game and the record as real input does.
+    using FrameDriver = std::function<void(float dt, unsigned frame)>;
+
+    // The step a run with --record and no --fixed-dt takes, so that its replay
+    // steps alike.
+    static constexpr float kRecordedStep = 1.0f / 60.0f;
+
     cApplication(cLaunchOptions options, cGameStateManager::StateFactory state_factory);
 
     // Brings every service up; false with Error() set when the program cannot
@@ -34,6 +45,8 @@ public:
     void Run();
     // Brings every service down; safe after a failed start-up.
     void ShutDown();
+    // Sets the frame driver; none by default.
+    void SetFrameDriver(FrameDriver driver) { frame_driver = std::move(driver); }
 
     // Why start-up failed, as one plain line.
     const std::string& Error() const { return error; }
@@ -49,6 +62,8 @@ private:
     void StartGame(GameStateId initial_state);
     void ConnectLevelManager(cGameStateManager& manager);
     void InputStep(float dt, unsigned frame);
+    bool StartRecording();
+    void StopRecording(unsigned frames);
     void ShutDownGame();
     void DestroyEffects();
 
@@ -56,6 +71,8 @@ private:
     cGameStateManager::StateFactory state_factory;
     Engine::cPerformanceCounter counter;
     Engine::cInputScript input_script;
+    Engine::cInputRecorder recorder;
+    FrameDriver frame_driver;
     std::string error;
 };
 

@@ -40,7 +40,7 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
             continue;
         }
         if (option != "--fixed-dt" && option != "--seed" && option != "--frames" && option != "--input" &&
-            option != "--state") {
+            option != "--record" && option != "--state") {
             error = "unknown option '" + option + "'";
             return false;
         }
@@ -62,6 +62,8 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
             ok = ParseWhole(value, frames) && frames > 0;
         } else if (option == "--state") {
             state_name = value;
+        } else if (option == "--record") {
+            record_path = value;
         } else {
             input_path = value;
         }
@@ -74,7 +76,8 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
 }
 
 const char* cLaunchOptions::Usage() {
-    return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE] [--crash-test]"
+    return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE] [--record FILE]"
+           " [--crash-test]"
            " [--screenshot N FILE] [--state NAME]\n";
 }
 

@@ -7,6 +7,8 @@
 //   --seed N        seed the random generator with N instead of the clock
 //   --frames N      request quit after N frames
 //   --input FILE    scripted input (format in engine/platform/cInputScript.h)
+//   --record FILE   writes the run's input to FILE in the --input format, headed by the
+//                   options that replay it; without --fixed-dt the run steps 1/60 s per frame
 //   --crash-test    after start-up, fault as the console's "crash" command does (crash report, exit 139)
 //   --screenshot N FILE  write the N-th presented frame (from 1) as a PNG file (OpenGL renderer only)
 //   --state NAME    start in the named state ("Sandbox2", "MainMenu", ...) instead of the developer settings' one
@@ -30,6 +32,7 @@ public:
     std::optional<unsigned> seed;
     unsigned frames = 0;  // 0: no limit
     std::string input_path;
+    std::string record_path;  // empty: nothing is recorded
     bool crash_test = false;
     unsigned screenshot_frame = 0;  // 0: no screenshot
     std::string screenshot_path;

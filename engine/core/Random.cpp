@@ -9,6 +9,8 @@ namespace {
 // The process generator: its state and whether it has been seeded.
 struct ProcessGenerator {
     std::uint32_t state = 1;
+    std::uint64_t draws = 0;
+    unsigned seed = 0;
     bool seeded = false;
 };
 
@@ -24,7 +26,11 @@ int NextRandom(std::uint32_t& state) {
     return static_cast<int>((state >> 16) & 0x7FFFu);
 }
 
-int Rand() { return NextRandom(Generator().state); }
+int Rand() {
+    ProcessGenerator& generator = Generator();
+    ++generator.draws;
+    return NextRandom(generator.state);
+}
 
 int rnd(int n) {
     if (n <= 0) return 0;
@@ -35,11 +41,16 @@ bool SeedRandomOnce(unsigned seed) {
     ProcessGenerator& generator = Generator();
     if (generator.seeded) return false;
     generator.state = seed;
+    generator.seed = seed;
     generator.seeded = true;
     return true;
 }
 
 bool IsRandomSeeded() { return Generator().seeded; }
+
+std::uint64_t RandomDrawCount() { return Generator().draws; }
+
+unsigned RandomSeed() { return Generator().seed; }
 
 unsigned ClockSeed() {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(

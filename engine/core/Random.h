@@ -34,6 +34,13 @@ bool SeedRandomOnce(unsigned seed);
 // True once SeedRandomOnce has seeded the process generator.
 bool IsRandomSeeded();
 
+// How many numbers the process generator has given (Rand and rnd with n > 0).
+std::uint64_t RandomDrawCount();
+
+// The seed the process generator was seeded with; 0 before it was seeded.
+// A recorded run writes it down so that its replay draws the same numbers.
+unsigned RandomSeed();
+
 // A seed taken from the current wall-clock time in seconds.
 unsigned ClockSeed();
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>  // std::stable_sort, std::lower_bound
 #include <charconv>   // std::from_chars
+#include <cstdio>     // std::snprintf
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -152,6 +153,7 @@ bool cInputScript::Load(const std::string& path) {
     std::ifstream file(path);
     if (!file) {
         events.clear();
+        recorded_options.clear();
         skipped_lines = 0;
         LogError("the input script " + path + " could not be opened");
         return false;
@@ -161,6 +163,7 @@ bool cInputScript::Load(const std::string& path) {
 
 bool cInputScript::Parse(std::istream& input, const std::string& name) {
     events.clear();
+    recorded_options.clear();
     skipped_lines = 0;
     std::string line;
     for (unsigned number = 1; std::getline(input, line); ++number) {
@@ -185,13 +188,44 @@ void cInputScript::Inject(unsigned frame) const {
     for (; event != events.end() && event->frame == frame; ++event) Push(*event);
 }
 
+void cInputScript::ReadComment(const std::string& line) {
+    const std::string_view header(kRecordHeader);
+    const size_t at = line.find(header);
+    if (at == std::string::npos || line.find_first_not_of("# \t") != at) return;
+    const size_t first = line.find_first_not_of(" \t", at + header.size());
+    const size_t last = line.find_last_not_of(" \t\r");
+    recorded_options = first == std::string::npos ? "" : line.substr(first, last + 1 - first);
+}
+
+std::string cInputScript::FormatLine(const Event& event) {
+    std::string line = std::to_string(event.frame) + " ";
+    for (const ActionWord& entry : kActionWords) {
+        if (entry.action == event.action) line += entry.word;
+    }
+    switch (event.action) {
+        case eAction::KeyDown:
+        case eAction::KeyUp: {
+            char code[16];
+            std::snprintf(code, sizeof code, " 0x%02X", static_cast<unsigned>(event.first));
+            return line + code;
+        }
+        case eAction::Move: return line + " " + std::to_string(event.first) + " " + std::to_string(event.second);
+        case eAction::Close: return line;
+        default: return line + " " + std::to_string(event.first);
+    }
+}
+
 unsigned cInputScript::LastFrame() const { return events.empty() ? 0u : events.back().frame; }
 
 bool cInputScript::ParseLine(const std::string& line, std::string& reason) {
     std::istringstream words(line);
     std::vector<std::string> word_list;
     for (std::string word; words >> word;) word_list.push_back(word);
-    if (word_list.empty() || word_list.front().front() == '#') return true;
+    if (word_list.empty()) return true;
+    if (word_list.front().front() == '#') {
+        ReadComment(line);
+        return true;
+    }
 
     int32_t frame = 0;
     if (!ParseInteger(word_list[0], frame) || frame < 1) {

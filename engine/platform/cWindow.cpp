@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "engine/core/cLog.h"
+#include "engine/platform/cInputRecorder.h"
 #include "engine/platform/cKeyTable.h"
 #include "engine/platform/cKeyboardState.h"
 #include "engine/platform/cMouseState.h"
@@ -148,6 +149,7 @@ void cWindow::UpdateInput(float dt) {
 }
 
 void cWindow::HandleEvent(const SDL_Event& event) {
+    if (recorder != nullptr) recorder->Record(event);
     switch (event.type) {
         case SDL_QUIT: NotifyClosed(); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event); break;

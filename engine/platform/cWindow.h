@@ -7,7 +7,8 @@
 // drains every pending SDL event without blocking and hands each to
 // HandleEvent, the window procedure, which turns it into calls on the window
 // listeners, cKeyboardState and cMouseState. Injected events (cInputScript)
-// take the same path as real ones.
+// take the same path as real ones. A recorder, when one is set, sees each
+// event first (the --record option).
 //
 // Fullscreen is SDL's desktop fullscreen: a borderless window covering the
 // display at its current resolution, so switching never changes the display
@@ -35,6 +36,8 @@ union SDL_Event;
 
 namespace Engine {
 
+class cInputRecorder;
+
 class cWindow : public Singleton<cWindow> {
 public:
     ~cWindow();
@@ -54,6 +57,8 @@ public:
     void UpdateInput(float dt);
     // The window procedure: one SDL event into the window, keyboard and mouse state.
     void HandleEvent(const SDL_Event& event);
+    // The recorder HandleEvent hands every event to; null (the default) for none.
+    void SetRecorder(cInputRecorder* new_recorder) { recorder = new_recorder; }
 
     // Places the system cursor at (x, y) in client coordinates.
     void SetCursorPosition(int32_t cursor_x, int32_t cursor_y);
@@ -117,6 +122,7 @@ private:
     SDL_Window* handle = nullptr;
     cListenerList<iWindowEventListener> listeners;
     int32_t cursor_display_count = 0;
+    cInputRecorder* recorder = nullptr;
 };
 
 }  // namespace Engine

@@ -8,7 +8,7 @@ namespace Engine {
 
 namespace {
 
-// Rand() runs 0 to 32767, so the wait runs 1 to 3 seconds.
+// A draw runs 0 to 32767, so the wait runs 1 to 3 seconds.
 constexpr float kRandPerSecond = 16383.5f;
 constexpr float kShortestWait = 1.0f;
 
@@ -27,7 +27,9 @@ void cUIMouseCursor::Update(float dt) {
     Place();
     cSpriteAnimationSet* animation = sprite.Animation();
     if (animation == nullptr || !animation->Finished()) return;
-    if (idleTimer == 0.0f) idleInterval = static_cast<float>(Rand()) / kRandPerSecond + kShortestWait;
+    if (idleTimer == 0.0f) {
+        idleInterval = static_cast<float>(NextRandom(blink_random)) / kRandPerSecond + kShortestWait;
+    }
     idleTimer += dt;
     if (idleTimer > idleInterval) {
         idleTimer = 0.0f;
@@ -56,6 +58,7 @@ void cUIMouseCursor::InitCursor(const std::string& texture_set, float cursor_wid
     sprite.transform = &transform;
     hotspot = cursor_hotspot;
     idleTimer = 0.0f;
+    blink_random = RandomSeed();
     sprite.SetCellSize(kCellSize, kCellSize);
     sprite.StartAnimation(kAnimation, 0, kLastFrame, kFrameTime);
     if (cSpriteAnimationSet* animation = sprite.Animation()) {

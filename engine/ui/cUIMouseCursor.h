@@ -3,8 +3,12 @@
 // layer whose top left corner sits at the pointer. Its sheet holds four 128 x
 // 128 cells that play once ("mouseAnim", 0.3 s a cell) when the cursor is
 // made; afterwards the cursor waits a random one to three seconds and plays
-// them again, so it blinks now and then while idle.
+// them again, so it blinks now and then while idle. The waits come from a
+// generator of the cursor's own, started from the process seed: a blink is
+// no game event, and drawing from the game's generator would make play's
+// random sequence hang on how the pointer is drawn.
 
+#include <cstdint>
 #include <string>
 
 #include "engine/render/scene/cSpriteGfxCmp.h"
@@ -54,6 +58,7 @@ private:
     void Place();
 
     cSpriteGfxCmp sprite;
+    std::uint32_t blink_random = 1;
     uint8_t ready = 0;
     UIVector2 hotspot;
 };

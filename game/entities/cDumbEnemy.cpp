@@ -247,9 +247,11 @@ void cDumbEnemy::PossessEnter() {
 void cDumbEnemy::DieEnter() {
     dying = true;
     Animate(kDeathAnimation, false, 1.0f);
-    if (!SoundPlaying(kBurstSound) && !SoundPlaying(kBurstSound2)) {
-        PlaySound(Engine::rnd(2) == 0 ? kBurstSound : kBurstSound2);
-    }
+    // Drawn whether or not a burst is still sounding: playback runs on the
+    // clock, and the random sequence must not depend on it, or a recorded run
+    // would not replay.
+    const bool first_burst = Engine::rnd(2) == 0;
+    if (!SoundPlaying(kBurstSound) && !SoundPlaying(kBurstSound2)) PlaySound(first_burst ? kBurstSound : kBurstSound2);
     death_timer = 0.0f;
     death_started = false;
     death_scale = scale;

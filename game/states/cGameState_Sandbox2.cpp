@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/core/Random.h"
 #include "engine/core/cLog.h"
 #include "engine/entity/cSceneManager.h"
 #include "engine/particles/cParticleManager.h"
@@ -24,6 +25,7 @@
 #include "game/data/ResourceCatalogues.h"
 #include "game/data/cEnemyStatsTable.h"
 #include "game/data/cLevelManager.h"
+#include "game/entities/cBaseEnemy.h"
 #include "game/entities/cEmitterAura.h"
 #include "game/entities/cEnvironmentEffects.h"
 #include "game/entities/cGlobalEffects.h"
@@ -85,11 +87,16 @@ void cGameState_Sandbox2::Enter() {
     scene->SetSkyBox(std::string(Content::kSkyBoxDirectory));
     scene->SetShadowsEnabled(true);
     StartEffects();
+    play_time = 0.0f;
+    win_logged = false;
 }
 
 void cGameState_Sandbox2::Exit() {
     if (scene == nullptr) return;
-    if (kid != nullptr) LogKidPosition();
+    if (kid != nullptr) {
+        LogKidPosition();
+        LogExactEnds();
+    }
     Engine::cParticleManager::Instance().Clear();
     cGlobalEffects::Instance().Forget();
     cGameFactory::Instance().ReleaseAll();
@@ -119,6 +126,8 @@ void cGameState_Sandbox2::Update(float dt) {
     scene->UpdateAnimations(dt);
     RunEffects(dt);
     StandUpAfterDeath(dt);
+    play_time += dt;
+    LogWin();
 }
 
 // ---- Building the scene --------------------------------------------------------
@@ -215,6 +224,35 @@ void cGameState_Sandbox2::LogKidPosition() const {
     char line[128];
     std::snprintf(line, sizeof line, "Render test scene: the kid ends at (%.3f, %.3f, %.3f)", kid->position.x,
                   kid->position.y, kid->position.z);
+    Engine::LogEngine(line);
+}
+
+// Nine significant digits give every float back exactly: a replay of a
+// recorded run must end with the same lines.
+void cGameState_Sandbox2::LogExactEnds() const {
+    const auto log_place = [](const char* what, const Vector3& at) {
+        char line[160];
+        std::snprintf(line, sizeof line, "Render test scene: %s ends exactly at (%.9g, %.9g, %.9g)", what,
+                      static_cast<double>(at.x), static_cast<double>(at.y), static_cast<double>(at.z));
+        Engine::LogEngine(line);
+    };
+    log_place("the kid", kid->position);
+    if (const auto* stroke = dynamic_cast<const Engine::cEntity*>(cLevelManager::Instance().stroke)) {
+        log_place("the stroke", stroke->position);
+    }
+    for (const Engine::cEntity* entity : Engine::cSceneManager::Instance().GetEntities()) {
+        const auto* enemy = dynamic_cast<const cBaseEnemy*>(entity);
+        if (enemy != nullptr && enemy->active) log_place("an enemy", enemy->position);
+    }
+    Engine::LogEngine("Render test scene: the run drew " + std::to_string(Engine::RandomDrawCount()) +
+                      " random numbers");
+}
+
+void cGameState_Sandbox2::LogWin() {
+    if (win_logged || kid == nullptr || !kid->HasWon()) return;
+    win_logged = true;
+    char line[96];
+    std::snprintf(line, sizeof line, "Render test scene: the kid wins after %.3f s", static_cast<double>(play_time));
     Engine::LogEngine(line);
 }
 

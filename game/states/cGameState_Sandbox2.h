@@ -16,7 +16,9 @@
 // trigger's cinematic shot the kid is held. Effects run on it: sparks of the
 // aura rise in the middle of the garden and a light rain falls round the
 // kid. A dead kid stands up again at her start after a few seconds. Leaving
-// logs where the kid stands, so scripted runs can check a walk.
+// logs where the kid stands, so scripted runs can check a walk, and, to the
+// bit for replays, where she, the stroke and every enemy left ends; the
+// moment she reaches the win point is logged too.
 //
 // Entities go back to the game factory on Exit, the collision and physics
 // lists are emptied, and the lights go back to their pool, so a run leaves
@@ -56,6 +58,8 @@ private:
     void AttachMoonToMaterials();
     void HoldKidForCamera();
     void LogKidPosition() const;
+    void LogExactEnds() const;
+    void LogWin();
     void StandUpAfterDeath(float dt);
     void StartEffects();
     void RunEffects(float dt);
@@ -66,6 +70,9 @@ private:
     Engine::iBaseEntity* followed = nullptr;
     Engine::Vector3 kid_start;
     float dead_for = 0.0f;
+    // Seconds of play since Enter, and whether the win was logged.
+    float play_time = 0.0f;
+    bool win_logged = false;
     Engine::cLightGfxCmp* moon = nullptr;
     cGameCamera* camera = nullptr;
     float aura_carry = 0.0f;

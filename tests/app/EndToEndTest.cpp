@@ -6,6 +6,7 @@
 
 #include <sys/wait.h>  // WIFEXITED, WEXITSTATUS of std::system's status
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -59,6 +60,28 @@ TEST_F(EndToEndTest, BadOptionsPrintTheUsage) {
 TEST_F(EndToEndTest, AMissingInputScriptIsReported) {
     EXPECT_EQ(Run("--headless --frames 2 --input absent.txt"), 1);
     EXPECT_NE(Output().find("absent.txt"), std::string::npos) << Output();
+}
+
+// Without --seed and --fixed-dt the record names the clock's seed the run
+// drew from and the step it was given; the replay of its close ends alike.
+TEST_F(EndToEndTest, ARecordNamesTheSeedAndStepTheRunReallyUsed) {
+    dir.Write("close.txt", "7 keydown 0x57\n9 move 100 50\n12 close\n");
+    ASSERT_EQ(Run("--headless --frames 60 --input close.txt --record run.txt"), 0) << Output();
+    const std::string record = TestSupport::ReadFile(dir.File("run.txt"));
+    unsigned long seed = 0;
+    char step[32] = {};
+    ASSERT_EQ(std::sscanf(record.c_str(), "# brambleby record: --seed %lu --fixed-dt %31s", &seed, step), 2) << record;
+    EXPECT_GT(seed, 1'600'000'000ul) << "a seed from the clock";
+    EXPECT_STREQ(step, "0.0166666675");
+    EXPECT_NE(record.find("\n7 keydown 0x57\n9 move 100 50\n12 close\n# the run ended after 12 frames\n"),
+              std::string::npos)
+        << record;
+    EXPECT_NE(EngineLog().find("Main loop ended after 12 frames"), std::string::npos) << EngineLog();
+}
+
+TEST_F(EndToEndTest, ARecordThatCannotBeWrittenStopsTheStart) {
+    EXPECT_EQ(Run("--headless --frames 2 --record missing-folder/run.txt"), 1);
+    EXPECT_NE(Output().find("cannot write the input record missing-folder/run.txt"), std::string::npos) << Output();
 }
 
 TEST_F(EndToEndTest, OnADisplayTheWindowOpensAtTheSettingsSize) {

@@ -14,13 +14,14 @@ TEST(LaunchOptions, NoArgumentsChangeNothing) {
     EXPECT_FALSE(options.seed);
     EXPECT_EQ(options.frames, 0u);
     EXPECT_TRUE(options.input_path.empty());
+    EXPECT_TRUE(options.record_path.empty());
 }
 
 TEST(LaunchOptions, ReadsEveryOption) {
     cLaunchOptions options;
     std::string error;
     ASSERT_TRUE(options.Parse({"--headless", "--fixed-dt", "0.016", "--seed", "42", "--frames", "120", "--input",
-                               "script.txt"},
+                               "script.txt", "--record", "run.txt"},
                               error))
         << error;
     EXPECT_TRUE(options.headless);
@@ -28,13 +29,14 @@ TEST(LaunchOptions, ReadsEveryOption) {
     EXPECT_EQ(*options.seed, 42u);
     EXPECT_EQ(options.frames, 120u);
     EXPECT_EQ(options.input_path, "script.txt");
+    EXPECT_EQ(options.record_path, "run.txt");
 }
 
 TEST(LaunchOptions, RefusesBadInput) {
     const std::vector<std::vector<std::string>> bad = {
         {"--fullscreen"}, {"--frames"},          {"--frames", "ten"}, {"--frames", "0"},
         {"--frames", "-3"}, {"--fixed-dt", "0"}, {"--fixed-dt", "nan"}, {"--seed", "4x"},
-        {"--input"},
+        {"--input"}, {"--record"},
     };
     for (const auto& arguments : bad) {
         cLaunchOptions options;

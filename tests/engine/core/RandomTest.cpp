@@ -66,20 +66,25 @@ TEST(RandomTest, RndStaysBelowN) {
 // The only test in this executable that seeds the process generator, so the
 // first call is the process's first whether the tests run together or apart.
 TEST(RandomTest, SeedsOnceAndIgnoresLaterSeeds) {
+    EXPECT_EQ(Engine::RandomSeed(), 0u);
     ASSERT_TRUE(Engine::SeedRandomOnce(2024u));
     EXPECT_TRUE(Engine::IsRandomSeeded());
     EXPECT_FALSE(Engine::SeedRandomOnce(99u));
     EXPECT_FALSE(Engine::SeedRandomOnce(2024u));
     EXPECT_TRUE(Engine::IsRandomSeeded());
+    EXPECT_EQ(Engine::RandomSeed(), 2024u) << "the first seed is the one kept";
 
     // The process generator continues from seed 2024, untouched by the later calls.
     std::uint32_t mirror = 2024u;
     for (int i = 0; i < 5; ++i) EXPECT_EQ(Engine::NextRandom(mirror), Engine::Rand());
     // rnd(n) for n <= 0 gives 0 and draws nothing.
+    const std::uint64_t draws = Engine::RandomDrawCount();
     EXPECT_EQ(0, Engine::rnd(0));
     EXPECT_EQ(0, Engine::rnd(-5));
+    EXPECT_EQ(Engine::RandomDrawCount(), draws);
     EXPECT_EQ(Engine::NextRandom(mirror), Engine::Rand());
     EXPECT_EQ(Engine::NextRandom(mirror) % 10, Engine::rnd(10));
+    EXPECT_EQ(Engine::RandomDrawCount(), draws + 2) << "one Rand and one rnd(10)";
 }
 
 TEST(RandomTest, ClockSeedFollowsTheClock) {

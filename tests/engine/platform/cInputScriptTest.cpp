@@ -77,6 +77,21 @@ TEST_P(InputScriptGoodLineTest, ParsesIntoOneEvent) {
     EXPECT_EQ(ReadLog(), "");
 }
 
+// The line a record writes for the event reads back as the same event.
+TEST_P(InputScriptGoodLineTest, FormatsALineThatParsesBackToTheEvent) {
+    const GoodLine good = GetParam();
+    const cInputScript::Event event{good.frame, good.action, good.first, good.second};
+    const std::string line = cInputScript::FormatLine(event);
+    ASSERT_TRUE(ParseText(line));
+    EXPECT_EQ(script.SkippedLineCount(), 0u) << line << ReadLog();
+    ASSERT_EQ(script.Events().size(), 1u) << line;
+    const cInputScript::Event& back = script.Events().front();
+    EXPECT_EQ(back.frame, event.frame) << line;
+    EXPECT_EQ(back.action, event.action) << line;
+    EXPECT_EQ(back.first, event.first) << line;
+    EXPECT_EQ(back.second, event.second) << line;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Lines, InputScriptGoodLineTest,
     ::testing::Values(GoodLine{"1 keydown 65", 1, eAction::KeyDown, 65, 0},
@@ -158,6 +173,30 @@ TEST_F(InputScriptTest, OrdersByFrameAndKeepsFileOrderWithinAFrame) {
         EXPECT_EQ(events[i].frame, frames[i]) << i;
     }
     EXPECT_EQ(script.LastFrame(), 3u);
+}
+
+TEST(InputScriptFormat, WritesEachKindInTheScriptsWords) {
+    const struct {
+        cInputScript::Event event;
+        const char* line;
+    } cases[] = {
+        {{12, eAction::KeyDown, 0x57, 0}, "12 keydown 0x57"}, {{13, eAction::KeyUp, 0xA0, 0}, "13 keyup 0xA0"},
+        {{3, eAction::Move, -4, 30}, "3 move -4 30"},         {{5, eAction::ButtonDown, 1, 0}, "5 buttondown 1"},
+        {{5, eAction::ButtonUp, 2, 0}, "5 buttonup 2"},       {{7, eAction::Wheel, -240, 0}, "7 wheel -240"},
+        {{9, eAction::Close, 0, 0}, "9 close"},
+    };
+    for (const auto& entry : cases) EXPECT_EQ(cInputScript::FormatLine(entry.event), entry.line);
+}
+
+TEST_F(InputScriptTest, KeepsTheOptionsOfARecordsHeader) {
+    ASSERT_TRUE(ParseText("# brambleby record: --seed 7 --fixed-dt 0.0166666675 --state Sandbox2\r\n"
+                          "# mouse positions in a client area of 1280 x 720\n1 close\n"));
+    EXPECT_EQ(script.RecordedOptions(), "--seed 7 --fixed-dt 0.0166666675 --state Sandbox2");
+    EXPECT_EQ(script.Events().size(), 1u);
+    ASSERT_TRUE(ParseText("# notes on brambleby record: not a header\n1 close\n"));
+    EXPECT_EQ(script.RecordedOptions(), "") << "only a comment that opens with the words is a header";
+    ASSERT_TRUE(ParseText("1 close\n"));
+    EXPECT_EQ(script.RecordedOptions(), "") << "parsing again forgets the last header";
 }
 
 TEST_F(InputScriptTest, ParsingAgainReplacesTheEvents) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "GUIFixture.h"
+#include "engine/core/Random.h"
 #include "engine/platform/cWindow.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cSpriteAnimationSet.h"
@@ -87,6 +90,33 @@ TEST_F(MouseCursorTest, TheBlinkWaitsOneToThreeSecondsAfterTheAnimationEnds) {
         EXPECT_GE(cursor.idleInterval, 1.0f);
         EXPECT_LE(cursor.idleInterval, 3.0f);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The waits between blinks of a new cursor; the game's generator is drawn
+// from between frames, as play does, and must not change them.
+std::vector<float> BlinkWaits(Engine::cUIMouseCursor& cursor, int draws_per_frame) {
+    std::vector<float> waits;
+    float last = cursor.idleInterval;
+    for (int step = 0; step < 400 && waits.size() < 4; ++step) {
+        for (int i = 0; i < draws_per_frame; ++i) Engine::Rand();
+        Engine::cAnimationRegistry::Instance().UpdateAnimations(0.05f);
+        Engine::cGUIManager::Instance().Update(0.05f);
+        if (cursor.idleInterval != last) waits.push_back(cursor.idleInterval);
+        last = cursor.idleInterval;
+    }
+    return waits;
+}
+
+TEST_F(MouseCursorTest, TheBlinksDoNotDrawFromTheGamesRandomNumbers) {
+    const std::vector<float> quiet = BlinkWaits(MakeCursor(), 0);
+    gui().DestroyCursor();
+    const std::vector<float> busy = BlinkWaits(MakeCursor(), 3);
+    ASSERT_EQ(quiet.size(), 4u);
+    EXPECT_EQ(busy, quiet) << "the same waits however often the game draws";
 }
 
 }  // namespace

@@ -7,9 +7,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/audio/SoundManagerAccess.h"
+#include "engine/core/Random.h"
 #include "engine/render/scene/cModelGfxCmp.h"
 #include "game/entities/cGlobalEffects.h"
 #include "game/entities/cDumbEnemyFast.h"
@@ -64,6 +68,28 @@ protected:
     }
 
     static float Flash(const cDumbEnemy& ghost) { return ghost.model->emissive.r; }
+
+    // The random numbers drawn from a plain ghost's killing slash to its removal.
+    std::uint64_t DeathDraws() {
+        Place(*kid, {0.0f, 0.0f, 60.0f});
+        cDumbEnemy* ghost = Walking(Types::DUMB_ENEMY, {0.0f, 0.0f, 0.0f});
+        EXPECT_NE(ghost, nullptr);
+        if (ghost == nullptr) return 0;
+        ghost->damage = ghost->health - 0.05f;  // the next hit kills
+        const std::uint64_t before = Engine::RandomDrawCount();
+        Slash(*ghost, true, EnemyTest::kFrame);
+        Place(*stroke, {0.0f, 0.5f, 50.0f});
+        Run(1.0f);
+        EXPECT_TRUE(ghost->queued);
+        return Engine::RandomDrawCount() - before;
+    }
+};
+
+// A sound manager whose every sound is still playing.
+class BusySounds : public RecordingSounds {
+public:
+    using RecordingSounds::RecordingSounds;
+    bool IsPlaying(const std::string&) const override { return true; }
 };
 
 TEST_F(DumbEnemyTest, RisesOutOfTheGroundToItsPlaceInOneSecond) {
@@ -285,6 +311,16 @@ TEST_F(DumbEnemyTest, AKindWithoutItsStatsRecordIsRefusedWithALogLine) {
 // How often a name was played, in "once Name" form.
 int Played(const std::vector<std::string>& sounds, const std::string& entry) {
     return static_cast<int>(std::count(sounds.begin(), sounds.end(), entry));
+}
+
+// Sound plays on the clock: a death draws the same random numbers whether or
+// not an earlier burst still sounds, so a seeded run repeats exactly.
+TEST_F(DumbEnemyTest, ADeathDrawsTheSameRandomNumbersWhetherOrNotABurstStillSounds) {
+    const std::uint64_t quiet = DeathDraws();
+    Engine::InstallSoundManager(std::make_unique<BusySounds>(sounds));
+    const std::uint64_t busy = DeathDraws();
+    EXPECT_GT(quiet, 0u);
+    EXPECT_EQ(busy, quiet);
 }
 
 TEST_F(DumbEnemyTest, RiseHitDeathAndPossessionEachPlayTheirSoundAndFireTheirEffect) {
