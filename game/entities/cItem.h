@@ -46,8 +46,9 @@ public:
     // The collision group of every item's body.
     static constexpr const char* kCollisionGroup = "Item";
     static constexpr float kRestitution = 0.01f;
-    // Keys and candy hover at this height.
-    static constexpr float kGroundHeight = 0.5f;
+    // Keys and candy hover half a unit above the ground (the ground plane's
+    // top at -0.9), within reach of the kid's body standing on it.
+    static constexpr float kGroundHeight = -0.9f + 0.5f;
     // Seconds of one full turn.
     static constexpr float kSpinPeriod = 3.0f;
     // A body without a loaded mesh is a cube of this half size.

@@ -24,11 +24,14 @@ using Game::cKey;
 using Game::eItemState;
 namespace Types = Game::GAME_ENT_TYPES;
 
+constexpr float kGroundTop = -0.9f;
+
 class ItemTest : public ItemFields::ItemFixture {
 protected:
-    // Puts the kid on the item for a few frames, then steps until the item has left play.
+    // Stands the kid on the ground (the ground plane's top) where the item
+    // hovers, for a few frames, then steps until the item has left play.
     void Touch(const cItem& item) {
-        Place(*kid, item.position);
+        Place(*kid, {item.position.x, kGroundTop, item.position.z});
         for (int i = 0; i < 5; ++i) Step();
     }
 
@@ -115,12 +118,12 @@ TEST_F(ItemTest, TheHundredthCandyUnlocksTheAchievementWithOneBanner) {
     EXPECT_NE(SavedAchievements().find("<CandyCount count=\"101\"/>"), std::string::npos);
 }
 
-TEST_F(ItemTest, KeysAndCandyHoverAtHalfAUnitAndTurnOnceEveryThreeSeconds) {
+TEST_F(ItemTest, KeysAndCandyHoverHalfAUnitAboveTheGroundAndTurnOnceEveryThreeSeconds) {
     struct Case {
         Game::EntityTypeId type;
         float height;
     };
-    const Case cases[] = {{Types::KEY, 0.5f}, {Types::COLLECTABLE, 0.5f}, {Types::POWER_UP_ENERGY, 2.0f}};
+    const Case cases[] = {{Types::KEY, -0.4f}, {Types::COLLECTABLE, -0.4f}, {Types::POWER_UP_ENERGY, 2.0f}};
     for (const Case& c : cases) {
         cItem* item = MakeItem<cItem>(c.type, {1.0f, 2.0f, 1.0f});
         ASSERT_NE(item, nullptr);
