@@ -464,6 +464,9 @@ void cGameState_Prototype1::PauseOutExit() {
 }
 
 void cGameState_Prototype1::WonEnter() {
+    char line[96];
+    std::snprintf(line, sizeof line, "Play: the kid wins after %.9g s of play", levelTime);
+    Engine::LogEngine(line);
     FillResults();
     winTimer = 0.0f;
     menu.SetBlackScreenAlpha(0.0f);
@@ -558,14 +561,24 @@ cGameState_Prototype1::eSubState cGameState_Prototype1::SubState() const {
 
 // ---- The run's end ------------------------------------------------------------
 
+// How long the run was played and where the kid stands, to the bit, so that
+// a replayed run can be compared with the one recorded.
+void cGameState_Prototype1::LogRunEnd() const {
+    char line[160];
+    std::snprintf(line, sizeof line, "Play: the run of %s ends after %.2f s of play",
+                  cLevelManager::Instance().level_name.c_str(), levelTime);
+    Engine::LogEngine(line);
+    if (kid == nullptr) return;
+    std::snprintf(line, sizeof line, "Play: the kid ends exactly at (%.9g, %.9g, %.9g)", kid->position.x,
+                  kid->position.y, kid->position.z);
+    Engine::LogEngine(line);
+}
+
 // Everything Enter made goes back where it came from. The machine is dropped
 // without the exit of its current sub-state: a run that ends mid-pause or
 // mid-hold must not request another state or write into released entities.
 void cGameState_Prototype1::Exit() {
-    char line[128];
-    std::snprintf(line, sizeof line, "Play: the run of %s ends after %.2f s of play",
-                  cLevelManager::Instance().level_name.c_str(), levelTime);
-    Engine::LogEngine(line);
+    LogRunEnd();
     if (stateMachine) stateMachine->Start(nullptr);
     stateMachine.reset();
     Engine::cPhysicsWorld::Instance().ClearObjects();

@@ -126,6 +126,7 @@ private:
     void PauseOutEnter();
     void PauseOutUpdate(float dt);
     void PauseOutExit();
+    void LogRunEnd() const;
     void WonEnter();
     void WonUpdate(float dt);
     void DeadUpdate(float dt);
