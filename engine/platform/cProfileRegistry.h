@@ -5,8 +5,9 @@
 // lists the profiles in the order they were first registered, with their
 // average, minimum and maximum in whole milliseconds rounded up, followed by
 // one totals line each. The report is written once, at shut-down, to the log
-// category "profileLog". Nothing in the engine samples profiles yet, so a
-// normal run writes the report's fixed lines only.
+// category "profileLog". The gameplay state samples the stages of its step,
+// its render and its level load; a run that never plays writes the report's
+// fixed lines only.
 
 #include <map>
 #include <string>

@@ -63,6 +63,8 @@ constexpr const char* kPhysicsProfile = "Gameplay physics";
 constexpr const char* kAnimationProfile = "Gameplay animation";
 constexpr const char* kParticlesProfile = "Gameplay particles";
 constexpr const char* kRenderProfile = "Gameplay render";
+// Reading the level into live entities, once per run.
+constexpr const char* kLevelLoadProfile = "Level load";
 constexpr int kProfileDepth = 1;
 constexpr Engine::ColorRGBA kMoonWhite{0.93f, 0.94f, 1.0f, 1.0f};
 
@@ -98,7 +100,12 @@ void cGameState_Prototype1::Load() { introShown = false; }
 void cGameState_Prototype1::Enter() {
     PrepareRun();
     CreateCamera();
-    if (cLevelManager::Instance().Load("", "")) {
+    Engine::cSectionTimer load_timer;
+    load_timer.Start();
+    const bool loaded = cLevelManager::Instance().Load("", "");
+    load_timer.Stop();
+    Sample(kLevelLoadProfile, load_timer);
+    if (loaded) {
         StartLevel();
     } else {
         Engine::LogError("play: the level could not be loaded; the run shows nothing");
