@@ -11,30 +11,23 @@
 #include <string>
 #include <vector>
 
-#include "app/cApplication.h"
-#include "app/cLaunchOptions.h"
 #include "engine/core/Random.h"
 #include "engine/platform/cInputScript.h"
 #include "game/data/cLevelManager.h"
 #include "game/entities/cKid.h"
-#include "game/states/cGameStateFactory.h"
+#include "tests/app/playthrough/InProcessRun.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/PlaythroughBot.h"
 
 namespace {
+
+using PlaythroughTests::After;
 
 // Frames the run goes on after the win: the screen darkens for three seconds,
 // then play asks for the results screen.
 constexpr unsigned kFramesAfterWin = 130;
 // About two minutes of play at 30 frames a second, and room for a death.
 constexpr unsigned kFrameLimit = 9000;
-
-std::string After(const std::string& text, const std::string& key) {
-    const auto at = text.find(key);
-    if (at == std::string::npos) return "";
-    const auto end = text.find('\n', at);
-    return text.substr(at + key.size(), end == std::string::npos ? std::string::npos : end - at - key.size());
-}
 
 int Count(const std::string& text, const std::string& key) {
     int n = 0;
@@ -46,18 +39,12 @@ class Level0PlaythroughTest : public ::testing::Test {
 protected:
     // Level0 in the gameplay state, the bot at the keys and the mouse, recorded to run.txt.
     void PlayAndRecord() {
-        TestSupport::ScopedWorkingDirectory here(game.dir.Path());
-        Game::cLaunchOptions options;
-        std::string error;
         const std::vector<std::string> arguments = {
             "--headless", "--state", "Prototype1", "--fixed-dt", "0.033", "--seed", "11",
             "--frames",   std::to_string(kFrameLimit), "--record", "run.txt"};
-        ASSERT_TRUE(options.Parse(arguments, error)) << error;
-        Game::cApplication application(options, &Game::cGameStateFactory::Create);
-        application.SetFrameDriver([this](float dt, unsigned frame) { Drive(dt, frame); });
-        ASSERT_TRUE(application.StartUp()) << application.Error();
-        application.Run();
-        application.ShutDown();
+        EXPECT_EQ(PlaythroughTests::RunInProcess(game.dir, arguments,
+                                                 [this](float dt, unsigned frame) { Drive(dt, frame); }),
+                  "");
     }
 
     void Drive(float dt, unsigned frame) {
@@ -71,9 +58,7 @@ protected:
             trace += line;
         }
         if (bot.KidHasWon() && ++frames_after_win == kFramesAfterWin) {
-            Engine::cInputScript::Event close;
-            close.action = Engine::cInputScript::eAction::Close;
-            Engine::cInputScript::Push(close);
+            PlaythroughTests::PushClose();
         }
     }
 

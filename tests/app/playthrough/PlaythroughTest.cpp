@@ -10,19 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "app/cApplication.h"
-#include "app/cLaunchOptions.h"
 #include "engine/core/Random.h"
 #include "engine/platform/cInputScript.h"
 #include "game/data/cLevelManager.h"
 #include "engine/entity/cSceneManager.h"
 #include "game/entities/cBaseEnemy.h"
 #include "game/entities/cKid.h"
-#include "game/states/cGameStateFactory.h"
+#include "tests/app/playthrough/InProcessRun.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/PlaythroughBot.h"
 
 namespace {
+
+using PlaythroughTests::After;
 
 using Keys = TestSupport::PlaythroughBot::Keys;
 using Engine::Vector3;
@@ -83,13 +83,6 @@ constexpr unsigned kFramesAfterWin = 30;
 // Enough for the walk, a fight or two and a death on the way.
 constexpr unsigned kFrameLimit = 2400;
 
-std::string After(const std::string& text, const std::string& key) {
-    const auto at = text.find(key);
-    if (at == std::string::npos) return "";
-    const auto end = text.find('\n', at);
-    return text.substr(at + key.size(), end == std::string::npos ? std::string::npos : end - at - key.size());
-}
-
 // Every line of the log that holds key, in order.
 std::string LinesWith(const std::string& log, const std::string& key) {
     std::istringstream lines(log);
@@ -107,18 +100,12 @@ protected:
 
     // The render test scene played by the bot in-process with the extra options.
     void Play(const std::vector<std::string>& extra) {
-        TestSupport::ScopedWorkingDirectory here(game.dir.Path());
-        Game::cLaunchOptions options;
-        std::string error;
         std::vector<std::string> arguments = {"--headless", "--state",  "Sandbox2", "--fixed-dt", "0.033",
                                               "--seed",     "7",       "--frames", std::to_string(kFrameLimit)};
         arguments.insert(arguments.end(), extra.begin(), extra.end());
-        ASSERT_TRUE(options.Parse(arguments, error)) << error;
-        Game::cApplication application(options, &Game::cGameStateFactory::Create);
-        application.SetFrameDriver([this](float dt, unsigned frame) { Drive(dt, frame); });
-        ASSERT_TRUE(application.StartUp()) << application.Error();
-        application.Run();
-        application.ShutDown();
+        EXPECT_EQ(PlaythroughTests::RunInProcess(game.dir, arguments,
+                                                 [this](float dt, unsigned frame) { Drive(dt, frame); }),
+                  "");
     }
 
     // The bot's step, a trace of the kid's walk, and the close once she has won.
@@ -140,9 +127,7 @@ protected:
             if (enemy != nullptr && enemy->active && enemy->damage > 0.0f) ++enemy_frames_hurt;
         }
         if (bot.KidHasWon() && ++frames_after_win == kFramesAfterWin) {
-            Engine::cInputScript::Event close;
-            close.action = Engine::cInputScript::eAction::Close;
-            Engine::cInputScript::Push(close);
+            PlaythroughTests::PushClose();
         }
     }
 
