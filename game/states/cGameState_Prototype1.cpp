@@ -178,9 +178,7 @@ void cGameState_Prototype1::CreateCamera() {
 void cGameState_Prototype1::FitCameraToPicture() {
     if (scene == nullptr || camera == nullptr) return;
     const Engine::ScreenRect& picture = scene->Viewports().viewport;
-    camera->viewportWidth = picture.right - picture.left;
-    camera->viewportHeight = picture.bottom - picture.top;
-    camera->aspect = camera->viewportHeight > 0.0f ? camera->viewportWidth / camera->viewportHeight : 1.0f;
+    camera->FitToViewport(picture.right - picture.left, picture.bottom - picture.top);
 }
 
 // The level stands: the kid, the stroke and the camera meet, the lights and

@@ -203,9 +203,7 @@ void cGameState_Sandbox2::SetUpCamera() {
 // The picture may change size with the display mode; the camera follows it.
 void cGameState_Sandbox2::FitCameraToPicture() {
     const Engine::ScreenRect& picture = scene->Viewports().viewport;
-    camera->viewportWidth = picture.right - picture.left;
-    camera->viewportHeight = picture.bottom - picture.top;
-    camera->aspect = camera->viewportHeight > 0.0f ? camera->viewportWidth / camera->viewportHeight : 1.0f;
+    camera->FitToViewport(picture.right - picture.left, picture.bottom - picture.top);
 }
 
 // ---- Play ----------------------------------------------------------------------

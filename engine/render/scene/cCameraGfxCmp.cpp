@@ -20,6 +20,12 @@ void cCameraGfxCmp::Initialise(const Vector3& new_eye, const Vector3& new_target
     far = far_plane;
 }
 
+void cCameraGfxCmp::FitToViewport(float width, float height) {
+    viewportWidth = width;
+    viewportHeight = height;
+    aspect = height > 0.0f ? width / height : 1.0f;
+}
+
 void cCameraGfxCmp::Reset() {
     eye = target = up = Vector3{};
     fieldOfView = kResetFieldOfView;

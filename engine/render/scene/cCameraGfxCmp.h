@@ -48,6 +48,8 @@ public:
 
     // Clears the view and projection and leaves the active-camera slot if it holds this camera.
     void Reset();
+    // Takes the picture's size in pixels and its aspect from it (1 for a picture without height).
+    void FitToViewport(float width, float height);
     // The slot Reset checks; the scene renderer's.
     void SetCameraSlot(iCameraSlot* camera_slot) { slot = camera_slot; }
 

@@ -97,6 +97,16 @@ struct RayCase {
     Vector3 through;
 };
 
+TEST(CameraFitTest, ThePicturesSizeGivesTheAspectAndAPictureWithoutHeightGivesOne) {
+    Engine::cCameraGfxCmp camera;
+    camera.FitToViewport(1280.0f, 720.0f);
+    EXPECT_EQ(camera.viewportWidth, 1280.0f);
+    EXPECT_EQ(camera.viewportHeight, 720.0f);
+    EXPECT_FLOAT_EQ(camera.aspect, 16.0f / 9.0f);
+    camera.FitToViewport(800.0f, 0.0f);
+    EXPECT_EQ(camera.aspect, 1.0f) << "never a division by a zero height";
+}
+
 TEST(CameraMouseRayTest, APixelsRayPassesThroughThePointsThatProjectOntoIt) {
     const cCameraGfxCmp camera = SquareCamera();
     const RayCase cases[] = {
