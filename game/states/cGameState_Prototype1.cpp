@@ -28,9 +28,7 @@
 #include "engine/resource/cMaterial.h"
 #include "engine/resource/cMaterialManager.h"
 #include "engine/resource/cResourceSystem.h"
-#include "engine/resource/iGPUProgram.h"
 #include "engine/resource/cSpriteAnimationSet.h"
-#include "engine/resource/iShader.h"
 #include "engine/ui/cDebugConsole.h"
 #include "engine/ui/cGUIManager.h"
 #include "game/data/ContentNames.h"
@@ -46,6 +44,7 @@
 #include "game/entities/cStroke.h"
 #include "game/states/LevelResults.h"
 #include "game/states/PlayCollisions.h"
+#include "game/states/SceneLighting.h"
 
 namespace Game {
 
@@ -54,9 +53,7 @@ using Engine::cKeyboardState;
 namespace {
 
 constexpr const char* kGroundPlaneName = "groundplane";
-constexpr const char* kSunName = "gDirectional";
 constexpr const char* kShaderMaterials[] = {"StandardMat", "ShadowMat"};
-constexpr const char* kSunLitMaterials[] = {"StandardMat", "FairyMat", "ShadowMat"};
 // The profiler's names for the stages of the gameplay step and for the render.
 constexpr const char* kLogicProfile = "Gameplay logic";
 constexpr const char* kPhysicsProfile = "Gameplay physics";
@@ -222,23 +219,8 @@ void cGameState_Prototype1::StartLevel() {
 // The kid's lantern casts the shadows; the level's sun reaches the shaders.
 void cGameState_Prototype1::LightTheLevel() {
     if (scene != nullptr && kid->Light() != nullptr) scene->AddShadowLight(*kid->Light());
-    sun = nullptr;
-    for (Engine::cLightGfxCmp* light : Engine::cLightPool::Instance().Lights()) {
-        if (light->Name() == kSunName) sun = light;
-    }
-    Engine::cMaterialManager* materials = Engine::cResourceSystem::Instance().MaterialManager();
-    if (sun == nullptr || materials == nullptr) return;
-    const Engine::ColorRGBA& ambient = Engine::cLightManager::Instance().Ambient();
-    for (const char* name : kSunLitMaterials) {
-        Engine::cMaterial* material = materials->Find(name);
-        Engine::iGPUProgram* program = material ? material->Program() : nullptr;
-        if (program == nullptr) continue;
-        for (Engine::iShader* stage : {program->VertexStage(), program->PixelStage()}) {
-            if (stage == nullptr) continue;
-            sun->AttachProgram(stage);
-            stage->BindFloat4("gAmbientLight", &ambient.r);
-        }
-    }
+    sun = FindLight(kMoonLightName);
+    if (sun != nullptr) AttachLightToLitMaterials(*sun);
 }
 
 // A failed load leaves nothing that play would step: no kid, no machine.

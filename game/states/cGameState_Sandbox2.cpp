@@ -16,11 +16,6 @@
 #include "engine/render/scene/cLightPool.h"
 #include "engine/render/scene/cModelGfxCmpPool.h"
 #include "engine/render/scene/cSceneRenderer.h"
-#include "engine/resource/cMaterial.h"
-#include "engine/resource/cMaterialManager.h"
-#include "engine/resource/cResourceSystem.h"
-#include "engine/resource/iGPUProgram.h"
-#include "engine/resource/iShader.h"
 #include "game/data/ContentNames.h"
 #include "game/data/ResourceCatalogues.h"
 #include "game/data/cEnemyStatsTable.h"
@@ -34,6 +29,7 @@
 #include "game/entities/cGroundPlane.h"
 #include "game/entities/cKid.h"
 #include "game/states/PlayCollisions.h"
+#include "game/states/SceneLighting.h"
 
 namespace Game {
 
@@ -56,7 +52,6 @@ constexpr Engine::ColorRGBA kMoonlight{0.40f, 0.42f, 0.50f, 1.0f};
 constexpr float kAuraPerSecond = 100.0f;
 constexpr Vector3 kAuraPoint{0.0f, -0.9f, 0.0f};
 constexpr float kRainIntensity = 1.0f;
-constexpr const char* kMaterialsLitByLights[] = {"StandardMat", "FairyMat", "ShadowMat"};
 
 }  // namespace
 
@@ -159,33 +154,14 @@ void cGameState_Sandbox2::LoadGarden() {
 // The kid brings her lantern; the garden's level made the sun, here the moon.
 void cGameState_Sandbox2::BuildLights() {
     Engine::cLightPool& lights = Engine::cLightPool::Instance();
-    for (Engine::cLightGfxCmp* light : lights.Lights()) {
-        if (light->Name() == "gDirectional") moon = light;
-    }
-    if (moon == nullptr) moon = lights.CreateLight("gDirectional");
+    moon = FindLight(kMoonLightName);
+    if (moon == nullptr) moon = lights.CreateLight(std::string(kMoonLightName));
     moon->light.type = Engine::LT_Directional;
     moon->light.diffuse = kMoonlight;
     moon->Place({0, 0, 0}, Normalise(Vector3{-1.0f, -1.0f, -1.0f}));
     Engine::cLightManager::Instance().EnableLight(moon->light, true);
-    AttachMoonToMaterials();
+    AttachLightToLitMaterials(*moon);
     if (kid != nullptr && kid->Light() != nullptr) scene->AddShadowLight(*kid->Light());
-}
-
-// The shaders read the lights through bindings, and the global ambient
-// colour straight from the light manager.
-void cGameState_Sandbox2::AttachMoonToMaterials() {
-    Engine::cMaterialManager* materials = Engine::cResourceSystem::Instance().MaterialManager();
-    const Engine::ColorRGBA& ambient = Engine::cLightManager::Instance().Ambient();
-    for (const char* name : kMaterialsLitByLights) {
-        Engine::cMaterial* material = materials ? materials->Find(name) : nullptr;
-        Engine::iGPUProgram* program = material ? material->Program() : nullptr;
-        if (program == nullptr) continue;
-        for (Engine::iShader* stage : {program->VertexStage(), program->PixelStage()}) {
-            if (stage == nullptr) continue;
-            moon->AttachProgram(stage);
-            stage->BindFloat4("gAmbientLight", &ambient.r);
-        }
-    }
 }
 
 // The game camera follows the kid as in play; the level's camera triggers

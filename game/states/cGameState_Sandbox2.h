@@ -55,7 +55,6 @@ private:
     void BuildLights();
     void SetUpCamera();
     void FitCameraToPicture();
-    void AttachMoonToMaterials();
     void HoldKidForCamera();
     void LogKidPosition() const;
     void LogExactEnds() const;
