@@ -108,7 +108,7 @@ void cGameState_Prototype1::Enter() {
         Engine::LogError("play: the level could not be loaded; the run shows nothing");
         ForgetLevel();
     }
-    menu.knob_held = false;
+    menu.slider.knob_held = false;
     cAchievementStore::Instance().LoadBannerLayout(kLayoutFolder);
 }
 

@@ -3,10 +3,10 @@
 #include "engine/audio/SoundManagerAccess.h"
 #include "engine/audio/iSoundManager.h"
 #include "engine/core/cLog.h"
-#include "engine/platform/cMouseState.h"
 #include "engine/platform/cWindow.h"
 #include "engine/ui/cGUIManager.h"
 #include "game/data/cLevelManager.h"
+#include "game/states/OptionActions.h"
 
 namespace Game {
 
@@ -28,8 +28,6 @@ constexpr const char* kFullscreenButton = "OptionsPanel_button_2";
 constexpr const char* kSliderLeft = "OptionsPanel_button_7";
 constexpr const char* kSliderRight = "OptionsPanel_button_8";
 constexpr const char* kKnob = "OptionsPanel_button_9";
-constexpr const char* kSoundOnLook = "MuteButtonTS";
-constexpr const char* kMutedLook = "UnmuteButtonTS";
 
 std::string PauseButtonName(std::size_t index) { return "PausePanel_button_" + std::to_string(index); }
 
@@ -67,9 +65,7 @@ void cPlayMenu::Build() {
     const auto& elements = gui.Elements();
     const auto text = elements.find(std::string(kPausePanel) + kCompanionSuffix);
     pause_text = text != elements.end() ? text->second : nullptr;
-    slider_left = AsButton(Lookup(kSliderLeft));
-    slider_right = AsButton(Lookup(kSliderRight));
-    knob = AsButton(Lookup(kKnob));
+    slider.Build(kSliderLeft, kSliderRight, kKnob);
     mute_button = AsButton(Lookup(kMuteButton));
 
     Connect(PauseButtonName(0), &cPlayMenu::Resume);
@@ -80,20 +76,16 @@ void cPlayMenu::Build() {
     gui.SetButtonCallback(PauseButtonName(5), [this](auto*) { OpenPanel(kQuitConfirmPanel); });
     for (const char* back : kBackButtons) Connect(back, &cPlayMenu::Back);
     Connect(kMuteButton, &cPlayMenu::ToggleMute);
-    Connect(kFullscreenButton, &cPlayMenu::ToggleFullscreen);
+    gui.SetButtonCallback(kFullscreenButton, [](auto*) { ToggleFullscreen(); });
     for (const Resolution& r : kResolutions) {
-        gui.SetButtonCallback(r.button, [this, r](auto*) { ChooseResolution(r.width, r.height); });
+        gui.SetButtonCallback(r.button, [r](auto*) { ChooseResolution(r.width, r.height); });
     }
-    gui.SetButtonHoverCallback(kKnob, [this](auto*) { knob_held = true; });
     Connect("QuitConfirmPanel_button_1", &cPlayMenu::ConfirmQuit);
     Connect("RestartConfirmPanel_button_0", &cPlayMenu::ConfirmRestart);
 
     HideSubPanels();
     MakeBlackScreen();
-    if (mute_button != nullptr) {
-        Engine::iSoundManager* sound = Engine::GetSoundManager();
-        gui.SetElementTexture(kMuteButton, sound != nullptr && sound->IsMuted() ? kMutedLook : kSoundOnLook);
-    }
+    if (mute_button != nullptr) ShowMuteState(kMuteButton);
 }
 
 void cPlayMenu::Forget() {
@@ -102,9 +94,9 @@ void cPlayMenu::Forget() {
     pause_buttons.fill(nullptr);
     pause_text = nullptr;
     black_screen = nullptr;
-    slider_left = slider_right = knob = mute_button = nullptr;
+    slider.Forget();
+    mute_button = nullptr;
     active = false;
-    knob_held = false;
 }
 
 // The element of the loaded layout, or null with a log line (the GUI's own).
@@ -202,44 +194,8 @@ void cPlayMenu::RestoreMusic() {
 
 // ---- The volume slider --------------------------------------------------------
 
-void cPlayMenu::UpdateSlider() {
-    if (slider_left == nullptr || slider_right == nullptr || knob == nullptr) return;
-    const float left = slider_left->posX;
-    const float right = slider_right->posX;
-    const bool dragging = Engine::cMouseState::Instance().IsButtonDown(0) && knob_held;
-    if (!Engine::cMouseState::Instance().IsButtonDown(0)) knob_held = false;
-    if (dragging) {
-        DragKnob(left, right);
-    } else {
-        slider_left->SetPosition({left, kParkedMarkerY});
-        slider_right->SetPosition({right, kParkedMarkerY});
-        PlaceKnob(left, right);
-    }
-    slider_left->SetVisible(false);
-    slider_right->SetVisible(false);
-}
-
-// The knob follows the pointer along the track and sets the music volume
-// for the lowered level of the open menu.
-void cPlayMenu::DragKnob(float left, float right) {
-    const cGUIManager& gui = cGUIManager::Instance();
-    const float width = gui.Viewport().right - gui.Viewport().left;
-    if (width <= 0.0f) return;
-    const Engine::cMouseState& mouse = Engine::cMouseState::Instance();
-    const Engine::UISliderTrack track{left, right};
-    const float x = track.Clamp(gui.ToGUIPixels(mouse.X(), mouse.Y()).x / width);
-    knob->SetPosition({x, knob->posY});
-    if (Engine::iSoundManager* sound = Engine::GetSoundManager()) {
-        sound->SetVolume(track.ValueAt(x) * kPausedMusicShare);
-    }
-}
-
-void cPlayMenu::PlaceKnob(float left, float right) {
-    Engine::iSoundManager* sound = Engine::GetSoundManager();
-    const float volume = sound != nullptr ? sound->GetVolume() : 1.0f;
-    const float share = music_lowered ? volume / kPausedMusicShare : volume;
-    knob->SetPosition({Engine::UISliderTrack{left, right}.KnobAt(share), knob->posY});
-}
+// While the menu is up the music plays at its lowered share.
+void cPlayMenu::UpdateSlider() { slider.Update(music_lowered ? kPausedMusicShare : 1.0f); }
 
 // ---- Button actions -----------------------------------------------------------
 
@@ -261,24 +217,7 @@ void cPlayMenu::OpenPanel(const char* panel) {
 }
 
 void cPlayMenu::ToggleMute() {
-    Engine::iSoundManager* sound = Engine::GetSoundManager();
-    if (sound == nullptr) return;
-    sound->SetMute(!sound->IsMuted());
-    if (mute_button != nullptr) {
-        cGUIManager::Instance().SetElementTexture(kMuteButton, sound->IsMuted() ? kMutedLook : kSoundOnLook);
-    }
-}
-
-// The renderer sees the window's new wish at the start of its next frame.
-void cPlayMenu::ToggleFullscreen() {
-    Engine::cWindow& window = Engine::cWindow::Instance();
-    window.SetFullscreen(!window.IsFullscreen());
-}
-
-void cPlayMenu::ChooseResolution(std::int32_t width, std::int32_t height) {
-    Engine::cWindow& window = Engine::cWindow::Instance();
-    if (window.IsFullscreen()) window.SetFullscreen(false);
-    window.ApplyWindowMode(width, height);
+    if (mute_button != nullptr) Game::ToggleMute(kMuteButton);
 }
 
 // The level starts again from its beginning: the checkpoint record goes.

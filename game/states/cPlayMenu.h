@@ -19,6 +19,7 @@
 #include <string>
 
 #include "engine/ui/UIGeometry.h"
+#include "game/states/cVolumeSlider.h"
 
 namespace Engine {
 class cUIButton;
@@ -47,8 +48,6 @@ public:
     static constexpr Engine::UIVector2 kOffScreen{-0.5f, -0.5f};
     // The music plays at this share of its volume while the menu is up.
     static constexpr float kPausedMusicShare = 0.25f;
-    // Where the slider's end markers wait while nobody drags the knob: below the picture.
-    static constexpr float kParkedMarkerY = 10.0f;
     static constexpr std::int32_t kActionNone = 0;
     static constexpr std::int32_t kActionQuit = 1;
     static constexpr std::int32_t kActionRestart = 2;
@@ -92,8 +91,6 @@ public:
     void Back();
     void OpenPanel(const char* panel);
     void ToggleMute();
-    void ToggleFullscreen();
-    void ChooseResolution(std::int32_t width, std::int32_t height);
     void ConfirmQuit() { action = kActionQuit; }
     void ConfirmRestart();
 
@@ -101,8 +98,8 @@ public:
     bool active = false;
     // What the menu confirmed: kActionNone, kActionQuit or kActionRestart.
     std::int32_t action = kActionNone;
-    // The volume knob is grabbed.
-    bool knob_held = false;
+    // The music volume slider of the options panel.
+    cVolumeSlider slider;
 
 private:
     Engine::cUIElementBase* Lookup(const std::string& name) const;
@@ -111,16 +108,11 @@ private:
     void ShowPanel(const std::string& panel, bool shown);
     void HideSubPanels();
     void MakeBlackScreen();
-    void DragKnob(float left, float right);
-    void PlaceKnob(float left, float right);
 
     Engine::cUIPanel* pause_panel = nullptr;
     std::array<Engine::cUIButton*, 6> pause_buttons{};
     Engine::cUIElementBase* pause_text = nullptr;
     Engine::cUIImage* black_screen = nullptr;
-    Engine::cUIButton* slider_left = nullptr;
-    Engine::cUIButton* slider_right = nullptr;
-    Engine::cUIButton* knob = nullptr;
     Engine::cUIButton* mute_button = nullptr;
     bool music_lowered = false;
 };

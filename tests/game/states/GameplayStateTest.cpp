@@ -301,14 +301,14 @@ TEST_F(GameplayStateTest, TheVolumeKnobFollowsTheDragWithinTheSliderAndStopsOnRe
 
     // The pointer over the knob grabs it; a frame with the button up lets go.
     PointAt(*knob);
-    EXPECT_TRUE(state.Menu().knob_held);
+    EXPECT_TRUE(state.Menu().slider.knob_held);
     Frame();
-    EXPECT_FALSE(state.Menu().knob_held);
+    EXPECT_FALSE(state.Menu().slider.knob_held);
     Engine::cMouseState& mouse = Engine::cMouseState::Instance();
     mouse.ButtonDown(0);
     PointAt(*knob);
     Frame();
-    EXPECT_TRUE(state.Menu().knob_held);
+    EXPECT_TRUE(state.Menu().slider.knob_held);
     mouse.Move(0, mouse.Y());  // far past the left end
     Frame();
     EXPECT_NEAR(knob->posX, left->posX, 1e-4f);
@@ -321,7 +321,7 @@ TEST_F(GameplayStateTest, TheVolumeKnobFollowsTheDragWithinTheSliderAndStopsOnRe
     EXPECT_NEAR(volume, 0.125f, 0.003f) << "half of the lowered quarter";
     mouse.ButtonUp(0);
     Frame();
-    EXPECT_FALSE(state.Menu().knob_held);
+    EXPECT_FALSE(state.Menu().slider.knob_held);
     mouse.Move(static_cast<int32_t>(viewport.right + 100.0f), mouse.Y());
     Frame();
     EXPECT_NEAR(knob->posX, middle, 0.002f) << "released, the knob stays";
@@ -343,7 +343,7 @@ TEST_F(GameplayStateTest, ASliderWhoseEndsCoincideNeverDividesByZero) {
     Engine::cMouseState::Instance().ButtonDown(0);
     PointAt(*knob);
     Frame();
-    ASSERT_TRUE(state.Menu().knob_held);
+    ASSERT_TRUE(state.Menu().slider.knob_held);
     EXPECT_TRUE(std::isfinite(volume));
     EXPECT_TRUE(std::isfinite(knob->posX));
     Engine::cMouseState::Instance().ButtonUp(0);
