@@ -36,7 +36,7 @@ function(brambleby_test target)
   endif()
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE ${ARG_DEPS} test_support GTest::gtest_main GTest::gmock)
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} test_support private_player_folders GTest::gtest_main GTest::gmock)
   target_compile_definitions(${target} PRIVATE
     BRAMBLEBY_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   set(test_properties)

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -82,6 +83,17 @@ TEST_F(PlayerFolderTest, FolderFollowsXdgDataHomeThenHome) {
         ScopedEnvironment home("HOME", c.home);
         EXPECT_EQ(cPlayerFile::DefaultPlayerFolder(), c.folder) << (c.xdg ? c.xdg : "(unset)");
     }
+}
+
+// A test program never touches the player data of whoever runs the tests:
+// its start-up gave it a fresh folder of its own.
+TEST_F(PlayerFolderTest, ATestProgramKeepsItsPlayerDataInAFreshFolderOfItsOwn) {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    ASSERT_NE(xdg, nullptr);
+    const std::filesystem::path folder(xdg);
+    EXPECT_EQ(folder.parent_path(), std::filesystem::temp_directory_path());
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Brambleby_PlayerData")) << "nothing played in it yet";
 }
 
 TEST_F(PlayerFolderTest, ARunWritesToTheXdgFolderAndTheNextRunReadsItBack) {
