@@ -43,6 +43,7 @@
 #include "game/entities/cKid.h"
 #include "game/entities/cStroke.h"
 #include "game/states/LevelResults.h"
+#include "game/states/GUILooks.h"
 #include "game/states/PlayCollisions.h"
 #include "game/states/SceneLighting.h"
 
@@ -63,7 +64,6 @@ constexpr const char* kRenderProfile = "Gameplay render";
 // Reading the level into live entities, once per run.
 constexpr const char* kLevelLoadProfile = "Level load";
 constexpr int kProfileDepth = 1;
-constexpr Engine::ColorRGBA kMoonWhite{0.93f, 0.94f, 1.0f, 1.0f};
 
 // The achievement a won level unlocks, by level number; -1 for none.
 int LevelAchievement(int level) {
@@ -137,18 +137,6 @@ void cGameState_Prototype1::PrepareRun() {
     cGlobalEffects::Instance().Create();
     menu.Build();
     if (Engine::iSoundManager* sound = Engine::GetSoundManager()) sound->Play(kMusic, true, kMusicVolume);
-}
-
-// The texts of play are moon-white over the night-blue panels; the gold
-// stays with what reacts to the pointer.
-void cGameState_Prototype1::WriteTextsInMoonlight() {
-    for (const auto& [name, element] : Engine::cGUIManager::Instance().Elements()) {
-        if (element->kind == Engine::cUIElementBase::kTextbox) {
-            static_cast<Engine::cUITextbox*>(element)->Font().emissive = kMoonWhite;
-        } else if (element->kind == Engine::cUIElementBase::kButton) {
-            static_cast<Engine::cUIButton*>(element)->Font().emissive = kMoonWhite;
-        }
-    }
 }
 
 // The game camera comes before the level: its triggers and win point find it

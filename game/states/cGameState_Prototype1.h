@@ -92,7 +92,6 @@ private:
 
     // Enter, step by step.
     void PrepareRun();
-    void WriteTextsInMoonlight();
     void CreateCamera();
     void FitCameraToPicture();
     void StartLevel();

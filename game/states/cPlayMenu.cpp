@@ -6,6 +6,7 @@
 #include "engine/platform/cWindow.h"
 #include "engine/ui/cGUIManager.h"
 #include "game/data/cLevelManager.h"
+#include "game/states/GUILooks.h"
 #include "game/states/OptionActions.h"
 
 namespace Game {
@@ -30,23 +31,6 @@ constexpr const char* kSliderRight = "OptionsPanel_button_8";
 constexpr const char* kKnob = "OptionsPanel_button_9";
 
 std::string PauseButtonName(std::size_t index) { return "PausePanel_button_" + std::to_string(index); }
-
-// The alpha of whatever the element draws: its picture, its text or both.
-void SetAlpha(cUIElementBase* element, float alpha) {
-    if (element == nullptr) return;
-    switch (element->kind) {
-        case cUIElementBase::kPanel: static_cast<Engine::cUIPanel*>(element)->Sprite().emissive.a = alpha; break;
-        case cUIElementBase::kImage: static_cast<Engine::cUIImage*>(element)->Sprite().emissive.a = alpha; break;
-        case cUIElementBase::kTextbox: static_cast<Engine::cUITextbox*>(element)->Font().emissive.a = alpha; break;
-        case cUIElementBase::kButton: {
-            auto* button = static_cast<cUIButton*>(element);
-            button->Sprite().emissive.a = alpha;
-            button->Font().emissive.a = alpha;
-            break;
-        }
-        default: break;
-    }
-}
 
 cUIButton* AsButton(cUIElementBase* element) {
     return element != nullptr && element->kind == cUIElementBase::kButton ? static_cast<cUIButton*>(element) : nullptr;
@@ -138,9 +122,9 @@ void cPlayMenu::HideSubPanels() {
 }
 
 void cPlayMenu::SetPausePageAlpha(float alpha) {
-    SetAlpha(pause_panel, alpha);
-    for (cUIButton* button : pause_buttons) SetAlpha(button, alpha);
-    SetAlpha(pause_text, alpha);
+    SetElementAlpha(pause_panel, alpha);
+    for (cUIButton* button : pause_buttons) SetElementAlpha(button, alpha);
+    SetElementAlpha(pause_text, alpha);
 }
 
 void cPlayMenu::PlacePausePage(bool shown) {
@@ -152,19 +136,19 @@ void cPlayMenu::PlacePausePage(bool shown) {
 
 bool cPlayMenu::PausePageVisible() const { return pause_panel != nullptr && pause_panel->IsVisible(); }
 
-void cPlayMenu::SetBlackScreenAlpha(float alpha) { SetAlpha(black_screen, alpha); }
+void cPlayMenu::SetBlackScreenAlpha(float alpha) { SetElementAlpha(black_screen, alpha); }
 
 void cPlayMenu::SetConfirmAlpha(float alpha) {
     const auto& elements = cGUIManager::Instance().Elements();
     for (const char* name : {kQuitConfirmPanel, kRestartConfirmPanel}) {
         for (const std::string& part : {std::string(name), std::string(name) + kCompanionSuffix}) {
             const auto found = elements.find(part);
-            if (found != elements.end()) SetAlpha(found->second, alpha);
+            if (found != elements.end()) SetElementAlpha(found->second, alpha);
         }
     }
     for (const char* button : kConfirmButtons) {
         const auto found = elements.find(button);
-        if (found != elements.end()) SetAlpha(found->second, alpha);
+        if (found != elements.end()) SetElementAlpha(found->second, alpha);
     }
 }
 

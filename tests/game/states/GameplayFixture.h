@@ -38,27 +38,10 @@
 #include "game/states/cGameState_Prototype1.h"
 #include "tests/engine/audio/RecordingSounds.h"
 #include "tests/game/states/PlayFolder.h"
+#include "tests/game/states/ScreenFixture.h"
 #include "tests/support/TempDir.h"
 
 namespace Game {
-
-// RecordingSounds with a volume and a mute switch that answer what was set.
-class MixingDesk : public RecordingSounds {
-public:
-    MixingDesk(std::vector<std::string>& log, float& volume_out, bool& muted_out)
-        : RecordingSounds(log), volume(volume_out), muted(muted_out) {}
-    bool SetMute(bool mute) override {
-        muted = mute;
-        return true;
-    }
-    bool IsMuted() const override { return muted; }
-    void SetVolume(float v) override { volume = v; }
-    float GetVolume() const override { return volume; }
-
-private:
-    float& volume;
-    bool& muted;
-};
 
 // A kid on open ground with two candies and a checkpoint two units east of her.
 constexpr const char* kSmallLevel = R"(<?xml version="1.0" encoding="UTF-8"?>
