@@ -39,6 +39,18 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
             i += 2;
             continue;
         }
+        if (option == "--level-preview") {
+            if (i + 2 >= arguments.size() || arguments[i + 1].empty() || arguments[i + 2].empty()) {
+                error = "option --level-preview needs a level name and a file name";
+                return false;
+            }
+            preview_level = arguments[i + 1];
+            screenshot_frame = kPreviewFrame;
+            screenshot_path = arguments[i + 2];
+            frames = kPreviewFrame;
+            i += 2;
+            continue;
+        }
         if (option != "--fixed-dt" && option != "--seed" && option != "--frames" && option != "--input" &&
             option != "--record" && option != "--state") {
             error = "unknown option '" + option + "'";
@@ -78,7 +90,7 @@ bool cLaunchOptions::Parse(const std::vector<std::string>& arguments, std::strin
 const char* cLaunchOptions::Usage() {
     return "usage: brambleby [--headless] [--fixed-dt SECONDS] [--seed N] [--frames N] [--input FILE] [--record FILE]"
            " [--crash-test]"
-           " [--screenshot N FILE] [--state NAME]\n";
+           " [--screenshot N FILE] [--state NAME] [--level-preview LEVEL FILE]\n";
 }
 
 }  // namespace Game

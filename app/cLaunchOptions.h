@@ -12,6 +12,8 @@
 //   --crash-test    after start-up, fault as the console's "crash" command does (crash report, exit 139)
 //   --screenshot N FILE  write the N-th presented frame (from 1) as a PNG file (OpenGL renderer only)
 //   --state NAME    start in the named state ("Sandbox2", "MainMenu", ...) instead of the developer settings' one
+//   --level-preview LEVEL FILE  a tool, not the game: shows the level file LEVEL whole from above, as the
+//                   level selection previews it, writes that picture to FILE as a PNG and quits
 
 #include <optional>
 #include <string>
@@ -37,6 +39,9 @@ public:
     unsigned screenshot_frame = 0;  // 0: no screenshot
     std::string screenshot_path;
     std::string state_name;  // empty: the developer settings decide
+    // The level a preview run shows (empty: the run is the game); the picture is the frame below.
+    std::string preview_level;
+    static constexpr unsigned kPreviewFrame = 5;
 };
 
 }  // namespace Game

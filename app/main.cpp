@@ -7,6 +7,7 @@
 #include "app/cApplication.h"
 #include "app/cLaunchOptions.h"
 #include "game/states/cGameStateFactory.h"
+#include "game/states/cLevelPreview.h"
 
 int main(int argc, char** argv) {
     Game::cLaunchOptions options;
@@ -16,7 +17,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    Game::cApplication application(options, &Game::cGameStateFactory::Create);
+    // A preview run shows its level in place of every state the game would enter.
+    Game::cGameStateManager::StateFactory states = &Game::cGameStateFactory::Create;
+    if (!options.preview_level.empty()) {
+        states = [level = options.preview_level](Game::GameStateId) {
+            return std::make_unique<Game::cLevelPreview>(level);
+        };
+    }
+    Game::cApplication application(options, states);
     if (!application.StartUp()) {
         std::cerr << application.Error() << "\n";
         application.ShutDown();

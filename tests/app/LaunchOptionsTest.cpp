@@ -36,7 +36,8 @@ TEST(LaunchOptions, RefusesBadInput) {
     const std::vector<std::vector<std::string>> bad = {
         {"--fullscreen"}, {"--frames"},          {"--frames", "ten"}, {"--frames", "0"},
         {"--frames", "-3"}, {"--fixed-dt", "0"}, {"--fixed-dt", "nan"}, {"--seed", "4x"},
-        {"--input"}, {"--record"},
+        {"--input"}, {"--record"}, {"--level-preview"}, {"--level-preview", "Level0"},
+        {"--level-preview", "", "out.png"},
     };
     for (const auto& arguments : bad) {
         cLaunchOptions options;
@@ -44,6 +45,17 @@ TEST(LaunchOptions, RefusesBadInput) {
         EXPECT_FALSE(options.Parse(arguments, error)) << arguments[0];
         EXPECT_FALSE(error.empty());
     }
+}
+
+// A preview run is a tool: it shows the level, keeps one frame as a picture and quits.
+TEST(LaunchOptions, ALevelPreviewSavesOneFrameAndQuits) {
+    cLaunchOptions options;
+    std::string error;
+    ASSERT_TRUE(options.Parse({"--level-preview", "Level3", "shots/level3.png"}, error)) << error;
+    EXPECT_EQ(options.preview_level, "Level3");
+    EXPECT_EQ(options.screenshot_path, "shots/level3.png");
+    EXPECT_EQ(options.screenshot_frame, cLaunchOptions::kPreviewFrame);
+    EXPECT_EQ(options.frames, cLaunchOptions::kPreviewFrame) << "the frame kept is the last one run";
 }
 
 }  // namespace
