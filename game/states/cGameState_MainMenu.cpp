@@ -229,6 +229,7 @@ void cGameState_MainMenu::LockLevels() {
         if (cUIElementBase* button = levelButtons[n - 1]) button->SetPosition({button->posX, kParkedY});
     }
     if (cUIElementBase* last = levelButtons[kLevelButtons - 1]) last->SetPosition({kParkedY, kParkedY});
+    Engine::LogEngine("Main menu: levels 1 to " + std::to_string(offered) + " are offered");
 }
 
 bool cGameState_MainMenu::LevelOffered(int n) const {
