@@ -2,7 +2,7 @@
 needed): a level preview the game rendered is never written over, the curtains
 meet in one seam, the cutscene frame leaves its middle clear and keeps its gold
 where the enlarged frame still shows it, the title's halo fades out before the
-picture's edge, and every picture of the table has its painter.
+picture's edge, and every picture and cutscene of the table has its painter.
 
 Usage: /usr/bin/python3 test_pictures.py
 """
@@ -19,6 +19,7 @@ from PIL import Image, ImageOps
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import manifest  # noqa: E402
+import paint_cutscenes  # noqa: E402
 import paint_marks  # noqa: E402
 import paint_pages  # noqa: E402
 import paint_pictures  # noqa: E402
@@ -62,8 +63,9 @@ class PictureChecks(unittest.TestCase):
             paint_pictures.check(curtain, Image.new("RGBA", manifest.CURTAIN, (0, 0, 0, 254)))
         paint_pictures.check(curtain, Image.new("RGBA", manifest.CURTAIN, (0, 0, 0, 255)))
 
-    def test_every_picture_of_the_table_has_its_painter(self):
+    def test_every_picture_and_cutscene_of_the_table_has_its_painter(self):
         self.assertEqual(sorted(paint_pictures.PAINTERS), sorted(p.texture_set for p in manifest.PICTURES))
+        self.assertEqual(sorted(paint_cutscenes.LOOKS), sorted(c.name for c in manifest.CUTSCENES))
 
 
 class Curtains(unittest.TestCase):
