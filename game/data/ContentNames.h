@@ -141,7 +141,8 @@ inline constexpr std::string_view kParticleSystems[] = {
 
 inline constexpr std::string_view kGuiFolder = "./GameData/XML_Game/";
 // The layouts the screens load; every texture set they name must exist.
-inline constexpr std::string_view kGuiLayouts[] = {"AchievementLayout.xml", "GUIGallery.xml", "GameGUI.xml"};
+inline constexpr std::string_view kGuiLayouts[] = {"AchievementLayout.xml", "GUIGallery.xml", "GameGUI.xml",
+                                                   "MainMenuGUI.xml"};
 // Texture sets the GUI code names outright: the cursor and the editable text box.
 inline constexpr std::string_view kCursorTextureSet = "MouseCursorTS";
 inline constexpr std::string_view kTextboxTextureSet = "textboxTS";

@@ -261,6 +261,7 @@ PICTURES = [
     Picture("MainMenuBGWhiteTS", "menu", "title_glow.png", TITLE, False),
     Picture("LoadingScreenTS", "loading", "loading.png", FULL_SCREEN, True),
     Picture("CutsceneOverlayTS", "cutscenes", "overlay.png", FULL_SCREEN, False),
+    Picture("LevelLockedTS", "menu", "level_locked.png", BADGE, False),
 ] + [
     Picture(rank_texture_set(letter), "ranks", "rank_%s.png" % letter.lower(), BADGE, False) for letter in RANKS
 ] + [

@@ -1,5 +1,5 @@
 """Round badges: the rank seals S, A, B, C and D of the results screen and the level
-selection, and the achievement icons, each achievement's emblem on a night-blue
+selection, the level selection's plate of a level not open yet, and the achievement icons, each achievement's emblem on a night-blue
 medallion with a gold rim, and its locked twin, the emblem a dim grey silhouette
 with a small padlock.
 
@@ -174,4 +174,23 @@ def paint_locked_icon(index, entry):
     colour, alpha = over(colour, alpha, NIGHT_DEEP, np.clip(soft_blur(backing, 2) * 1.6, 0, 1))
     colour, alpha = over(colour, alpha, vertical(BADGE, BADGE, rgb("#2a2e48"), rgb("#1a1c30")), backing)
     colour, alpha = over(colour, alpha, vertical(BADGE, BADGE, MOON_PALE, rgb("#8a90b0")), lock)
+    return to_rgba(colour, alpha)
+
+
+# ---- the locked level -------------------------------------------------------------------
+
+def paint_level_lock():
+    """The plate the level selection shows where a level is not open yet: a sunken night-blue
+    tile with a moonlit padlock, dimmer than any button so it never reads as one to click."""
+    tile = shape_mask(BADGE, BADGE, lambda c, k: c.rounded_rectangle(
+        [14 * k, 14 * k, (BADGE - 14) * k, (BADGE - 14) * k], radius=44 * k, fill=255))
+    inner = shape_mask(BADGE, BADGE, lambda c, k: c.rounded_rectangle(
+        [30 * k, 30 * k, (BADGE - 30) * k, (BADGE - 30) * k], radius=32 * k, fill=255))
+    colour = np.zeros((BADGE, BADGE, 3), np.float32)
+    alpha = np.zeros((BADGE, BADGE), np.float32)
+    colour, alpha = over(colour, alpha, vertical(BADGE, BADGE, LOCKED_RIM, rgb("#2c2e3a")), tile)
+    colour, alpha = over(colour, alpha, vertical(BADGE, BADGE, rgb("#14162a"), rgb("#22263e")), inner)
+    lock = padlock(BADGE / 2, BADGE / 2 - 6, 120)
+    colour, alpha = over(colour, alpha, NIGHT_DEEP, np.clip(soft_blur(lock, 3) * 1.4, 0, 1) * inner)
+    colour, alpha = over(colour, alpha, vertical(BADGE, BADGE, MOON_PALE, rgb("#7a80a0")), lock)
     return to_rgba(colour, alpha)

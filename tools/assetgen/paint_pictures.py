@@ -27,6 +27,7 @@ PAINTERS = {
     "MainMenuBGWhiteTS": paint_marks.paint_title_glow,
     "LoadingScreenTS": paint_pages.paint_loading_screen,
     "CutsceneOverlayTS": paint_pages.paint_cutscene_overlay,
+    "LevelLockedTS": paint_badges.paint_level_lock,
 }
 for _letter in manifest.RANKS:
     PAINTERS[manifest.rank_texture_set(_letter)] = lambda letter=_letter: paint_badges.paint_rank(letter)
