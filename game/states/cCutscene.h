@@ -37,6 +37,7 @@
 
 #include "engine/entity/cStateMachine.h"
 #include "engine/ui/UIGeometry.h"
+#include "game/data/ContentNames.h"
 #include "game/states/iIntroCutscene.h"
 
 namespace Engine {
@@ -48,9 +49,9 @@ namespace Game {
 
 class cCutscene : public iIntroCutscene {
 public:
-    static constexpr const char* kFile = "GameData/XML_Game/Cutscenes/cutscenes.xml";
-    static constexpr const char* kBlackOverlayTexture = "BlackOverlayTS";
-    static constexpr const char* kFrameOverlayTexture = "CutsceneOverlayTS";
+    static constexpr const char* kFile = Content::kCutsceneFile.data();
+    static constexpr const char* kBlackOverlayTexture = Content::kBlackOverlayTextureSet.data();
+    static constexpr const char* kFrameOverlayTexture = Content::kCutsceneFrameTextureSet.data();
     static constexpr std::uint8_t kBlackOverlayLayer = 7;
     static constexpr std::uint8_t kPictureLayer = 8;
     static constexpr std::uint8_t kFrameOverlayLayer = 9;

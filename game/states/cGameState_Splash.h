@@ -5,13 +5,16 @@
 // team splash follows (see cSplashScreen for the keys that hurry it). The
 // GUI cursor is hidden from here until a screen shows it.
 
+#include "game/data/ContentNames.h"
+#include "game/data/SoundNames.h"
 #include "game/states/cSplashScreen.h"
 
 namespace Game {
 
 class cGameState_Splash : public cSplashScreen {
 public:
-    static constexpr sLook kLook{"TessaryLogo", "TessaryLogoTS", "TessaryEntry", StateTeamSplash, true};
+    static constexpr sLook kLook{"TessaryLogo", Content::kStudioLogoTextureSet.data(),
+                                  Content::kFirstSplashSting.data(), StateTeamSplash, true};
 
     cGameState_Splash() : cSplashScreen(kLook) {}
 

@@ -5,13 +5,16 @@
 // all the while by up to five per cent, and the main menu follows (see
 // cSplashScreen for the keys that hurry it).
 
+#include "game/data/ContentNames.h"
+#include "game/data/SoundNames.h"
 #include "game/states/cSplashScreen.h"
 
 namespace Game {
 
 class cGameState_TeamSplash : public cSplashScreen {
 public:
-    static constexpr sLook kLook{"TeamLogo", "TeamLogoTS", "TeamEntry", StateMainMenu, false};
+    static constexpr sLook kLook{"TeamLogo", Content::kTeamLogoTextureSet.data(),
+                                  Content::kTeamSplashSting.data(), StateMainMenu, false};
     // The logo grows by twice this share over seven seconds.
     static constexpr float kGrowth = 0.025f;
     static constexpr float kGrowthSeconds = 7.0f;
