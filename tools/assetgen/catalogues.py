@@ -55,6 +55,17 @@ def texture_data():
     lines.append("  <!-- Achievement banners, one per achievement index. -->")
     for index in range(len(manifest.ACHIEVEMENTS)):
         lines += texture_set(manifest.achievement_art(index), manifest.achievement_file(index), manifest.GUI_PATH)
+    lines.append("  <!-- Whole pictures: marks, menu, loading page, cutscene frame, ranks, achievement icons. -->")
+    for picture in manifest.PICTURES:
+        lines += texture_set(picture.texture_set, picture.file, manifest.gui_folder(picture.folder))
+    lines.append("  <!-- Level previews: rendered by the game, or the generator's blank page until then. -->")
+    for index in range(manifest.LEVEL_COUNT):
+        lines += texture_set(manifest.level_preview(index), manifest.preview_file(index),
+                             manifest.gui_folder(manifest.PREVIEW_FOLDER))
+    lines.append("  <!-- Cutscene pictures: three scenes side by side in each. -->")
+    for cutscene in manifest.CUTSCENES:
+        lines += texture_set(cutscene.texture_set, manifest.cutscene_file(cutscene),
+                             manifest.gui_folder(manifest.CUTSCENE_FOLDER))
     lines.append("</TextureSets>")
     return lines
 

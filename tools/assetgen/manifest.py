@@ -232,6 +232,78 @@ def achievement_file(index):
     return "achievement_%d.png" % index
 
 
+# Whole pictures in folders of GameData/Textures/GUI/: the screens stretch each over its element.
+#   folder: under GUI/; size: pixels; opaque: every pixel fully covered (else a transparent surround)
+# The engine shares one texture between sets naming the same file name, so every file name is
+# unique across all the textures, whatever its folder.
+Picture = namedtuple("Picture", "texture_set folder file size opaque")
+FULL_SCREEN = (1920, 1080)
+CURTAIN = (1024, 1152)   # half the screen's width, all of its height: 640:720
+TITLE = (1600, 600)
+BADGE = (256, 256)
+RANKS = "SABCD"
+
+
+def rank_texture_set(letter):
+    return "Rank%sTS" % letter
+
+
+def achievement_icon(index, locked=False):
+    return ("AchievementIconLocked%dTS" if locked else "AchievementIcon%dTS") % index
+
+
+PICTURES = [
+    Picture("TessaryLogoTS", "logos", "logo_tessary.png", FULL_SCREEN, False),
+    Picture("TeamLogoTS", "logos", "logo_quillmoth.png", FULL_SCREEN, False),
+    Picture("MainMenuCurtainLeft", "menu", "curtain_left.png", CURTAIN, True),
+    Picture("MainMenuCurtainRight", "menu", "curtain_right.png", CURTAIN, True),
+    Picture("MainMenuBGTS", "menu", "title.png", TITLE, False),
+    Picture("MainMenuBGWhiteTS", "menu", "title_glow.png", TITLE, False),
+    Picture("LoadingScreenTS", "loading", "loading.png", FULL_SCREEN, True),
+    Picture("CutsceneOverlayTS", "cutscenes", "overlay.png", FULL_SCREEN, False),
+] + [
+    Picture(rank_texture_set(letter), "ranks", "rank_%s.png" % letter.lower(), BADGE, False) for letter in RANKS
+] + [
+    Picture(achievement_icon(index, locked), "achievements",
+            "achievement_icon_%d%s.png" % (index, "_locked" if locked else ""), BADGE, False)
+    for index in range(10) for locked in (False, True)
+]
+
+# Level previews: the game renders a real one into previews/level<n>.png with its own command;
+# the generator paints a "page yet to be written" only where no file is there yet, and never
+# writes over one that is.
+LEVEL_COUNT = 11
+PREVIEW_FOLDER = "previews"
+PREVIEW_SIZE = (1280, 720)
+
+
+def level_preview(index):
+    return "LevelPreview%dTS" % index
+
+
+def preview_file(index):
+    return "level%d.png" % index
+
+
+# Cutscene pictures, rendered in Blender from the game's models (cutscenes.py) and painted over
+# (paint_cutscenes.py): 2:1 panoramas of three scenes side by side, JPEG.
+Cutscene = namedtuple("Cutscene", "texture_set name size")
+CUTSCENE_FOLDER = "cutscenes"
+CUTSCENES = [
+    Cutscene("CutsceneLevel0TS", "level0", (2048, 1024)),
+    Cutscene("CutsceneFinalTS", "final", (2048, 1024)),
+]
+
+
+def cutscene_file(entry):
+    return entry.name + ".jpg"
+
+
+def gui_folder(folder):
+    """The catalogue path of a folder under GameData/Textures/GUI/."""
+    return GUI_PATH + folder + "/"
+
+
 # Materials: render states by name (the catalogue's "MaterialRS"), then at most one shader
 # program: (file, vertex entry, pixel entry, automatic matrices switched on).
 Material = namedtuple("Material", "name comment states shader")
@@ -311,6 +383,17 @@ def _check():
     assert used <= set(materials), sorted(used - set(materials))
     assert len({g.texture_set for g in GUI}) == len(GUI), "a GUI texture set appears twice"
     assert len(ACHIEVEMENTS) == 10, "the game looks up exactly ten achievement banners"
+    sets = [g.texture_set for g in GUI] + [achievement_art(i) for i in range(len(ACHIEVEMENTS))] + \
+        [p.texture_set for p in PICTURES] + [level_preview(i) for i in range(LEVEL_COUNT)] + \
+        [c.texture_set for c in CUTSCENES]
+    assert len(sets) == len(set(sets)), "a GUI texture set appears twice"
+    # The engine keys its textures by file name alone: two files of one name would share a texture.
+    files = [texture_file(e) for e in MODELS] + [t.texture + ".png" for t in TILES] + \
+        [b.texture + ".png" for b in BILLBOARDS + [HALO]] + sorted({p.texture + ".png" for p in PARTICLES}) + \
+        [g.file for g in GUI] + [achievement_file(i) for i in range(len(ACHIEVEMENTS))] + \
+        [p.file for p in PICTURES] + [preview_file(i) for i in range(LEVEL_COUNT)] + \
+        [cutscene_file(c) for c in CUTSCENES]
+    assert len(files) == len(set(files)), "two textures share a file name"
 
 
 _check()

@@ -1,8 +1,11 @@
 """The GUI pictures: buttons (idle, hover, pressed, disabled side by side), the
 close button, the text box field, the mouse cursor's twinkle, the panel, the
 black overlay and the ten achievement banners, all RGBA in GameData/Textures/GUI/.
-Also lays them out on docs/art/gui_sheet.png over a night backdrop, at the sizes
-the screens show them at 1024 x 768, with sample text, so legibility can be judged.
+Run as a script it also paints the whole pictures (paint_pictures.py: marks, menu,
+loading page, cutscene frame, ranks, achievement icons, the level previews' stand-in
+where a preview is missing) and lays everything out on docs/art/gui_sheet.png over
+a night backdrop, at the sizes the screens show them, with sample text, so
+legibility can be judged.
 
 The look: night-blue fields with moonlit rims; warm gold means "this reacts to
 you" (hover, focus) and a pressed button sinks, darkens and loses its glow.
@@ -535,4 +538,9 @@ if __name__ == "__main__":
     if len(sys.argv) != 3:
         raise SystemExit(__doc__)
     import gui_sheet  # noqa: E402
-    gui_sheet.compose(paint_all(os.path.join(sys.argv[1], "GUI")), sys.argv[2])
+    import paint_pictures  # noqa: E402
+    gui_dir = os.path.join(sys.argv[1], "GUI")
+    everything = paint_all(gui_dir)
+    everything.update(paint_pictures.paint_all(gui_dir))
+    stand_in, _written = paint_pictures.paint_missing_previews(gui_dir)
+    gui_sheet.compose(everything, sys.argv[2], gui_dir, stand_in)

@@ -85,6 +85,31 @@ def painted(colour_field, seed, strength=0.18, levels=6):
     return np.clip(out, 0.0, 1.0)
 
 
+def _box(field, half, axis):
+    """A running mean over 2 * half + 1 samples along one axis, the edges held."""
+    if half < 1:
+        return field
+    pad = [(0, 0)] * field.ndim
+    pad[axis] = (half + 1, half)
+    total = np.cumsum(np.pad(field, pad, mode="edge"), axis=axis, dtype=np.float64)
+    ahead = np.take(total, np.arange(2 * half + 1, total.shape[axis]), axis=axis)
+    behind = np.take(total, np.arange(0, total.shape[axis] - 2 * half - 1), axis=axis)
+    return ((ahead - behind) / (2 * half + 1)).astype(np.float32)
+
+
+def soft_blur(field, radius):
+    """A Gaussian-like blur of a field (2D, or with channels) of about this radius in pixels:
+    three running means each way."""
+    half = max(0, int(round(radius * 0.9)))
+    if half == 0:
+        return field.astype(np.float32)
+    out = field.astype(np.float32)
+    for axis in (0, 1):
+        for _ in range(3):
+            out = _box(out, half, axis)
+    return out
+
+
 def to_image(field):
     return Image.fromarray(np.round(field * 255.0).astype(np.uint8), mode="RGB")
 
