@@ -27,6 +27,8 @@ void cGameState_EndState::Enter() {
     }
     Engine::cMouseState::Instance().AddListener(this);
     listening = true;
+    // The pointer would stand over the story; the left button still hurries it.
+    Engine::cGUIManager::Instance().HideCursor();
 }
 
 // The camera looks at nothing in particular; the story is drawn over it.
@@ -77,7 +79,9 @@ void cGameState_EndState::Exit() {
     cGameFactory::Instance().ReleaseAll();
     camera = nullptr;
     if (Engine::cSceneRenderer* scene = Engine::GetSceneRenderer()) scene->SetCamera(nullptr);
-    Engine::cGUIManager::Instance().Clear();
+    Engine::cGUIManager& gui = Engine::cGUIManager::Instance();
+    gui.Clear();
+    gui.ShowCursor();
     if (listening) Engine::cMouseState::Instance().RemoveListener(this);
     listening = false;
 }

@@ -10,7 +10,8 @@
 // follows.
 //
 // The state is a mouse listener for the length of a run and listens to
-// nothing: the cutscene reads the mouse state itself.
+// nothing: the cutscene reads the mouse state itself. The GUI cursor is
+// hidden while the state runs.
 
 #include <memory>
 

@@ -5,6 +5,7 @@
 #include "game/states/cGameState_EndState.h"
 
 #include "engine/render/scene/cLightManager.h"
+#include "engine/ui/cUIMouseCursor.h"
 #include "game/entities/cGameCamera.h"
 #include "tests/game/states/GameplayFixture.h"
 
@@ -102,6 +103,19 @@ TEST_F(EndStateTest, WithoutAClosingStoryTheMainMenuFollowsAfterAMoment) {
         end.Exit();
     }
     EXPECT_NE(Log().find("End: there is no closing cutscene; the main menu follows in a moment"), std::string::npos);
+}
+
+TEST_F(EndStateTest, TheCursorHidesWhileTheStoryPlays) {
+    WriteCutscenes(kFinal);
+    ProvideTexture("MouseCursorTS");
+    Engine::cGUIManager::Instance().CreateCursor(64.0f, 64.0f, "MouseCursorTS", {0.0f, 0.0f});
+    const Engine::cUIMouseCursor* cursor = Engine::cGUIManager::Instance().Cursor();
+    ASSERT_NE(cursor, nullptr);
+    end.Enter();
+    Frames(3);
+    EXPECT_FALSE(cursor->IsVisible());
+    end.Exit();
+    EXPECT_TRUE(cursor->IsVisible());
 }
 
 TEST_F(EndStateTest, ExitGivesTheStoryTheCameraAndTheGuiBack) {
