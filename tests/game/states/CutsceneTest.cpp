@@ -275,7 +275,8 @@ TEST_F(CutsceneTest, ReadTellsNoStoryForAnAbsentEmptyOrUnframedElementAndLogsThe
         const char* logged;  // null: nothing is logged
     };
     const Case cases[] = {
-        {"no file", nullptr, "Error: the cutscene file \"cutscenes.xml\" could not be read; there is no cutscene Level0"},
+        {"no file", nullptr,
+         "Error: the cutscene file \"cutscenes.xml\" could not be read; there is no cutscene Level0"},
         {"malformed file", "<Cutscenes><Level0 texture=\"StoryTS\">", "could not be read"},
         {"no such element", R"(<C><Level1 texture="StoryTS"><Section/></Level1></C>)", nullptr},
         {"only nested deeper", R"(<C><Group><Level0 texture="StoryTS"><Section/></Level0></Group></C>)", nullptr},
