@@ -32,7 +32,7 @@ constexpr int kLeftButton = 0;
 float ReadFramingValue(const tinyxml2::XMLElement& section, const char* attribute, const std::string& story) {
     const char* text = section.Attribute(attribute);
     if (text == nullptr) return cCutscene::kDefaultFramingValue;
-    // No text reads as NaN, so a failed reading shows.
+    // A reading that fails gives the NaN default, which no number text reads as.
     const float value = Engine::ReadFloat(&section, attribute, std::numeric_limits<float>::quiet_NaN());
     if (!std::isnan(value)) return value;
     Engine::LogError("cutscene " + story + ": " + kSectionElement + " " + attribute + "=\"" + text +

@@ -10,7 +10,8 @@ public:
     virtual ~iIntroCutscene() = default;
     // Advances the cutscene by dt seconds.
     virtual void Update(float dt) = 0;
-    // Asks the cutscene to end; it finishes after a short fade of its own.
+    // Asks the cutscene to end: during a rest it fades out and then finishes;
+    // asked during a fade-in or a move, it forgets it.
     virtual void Skip() = 0;
     virtual bool Finished() const = 0;
 };
