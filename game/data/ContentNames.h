@@ -147,4 +147,18 @@ inline constexpr std::string_view kGuiLayouts[] = {"AchievementLayout.xml", "GUI
 inline constexpr std::string_view kCursorTextureSet = "MouseCursorTS";
 inline constexpr std::string_view kTextboxTextureSet = "textboxTS";
 
+// ---- Cutscenes and splash screens ---------------------------------------------
+
+// The picture stories: every texture set an element of the file names must exist.
+inline constexpr std::string_view kCutsceneFile = "GameData/XML_Game/Cutscenes/cutscenes.xml";
+// The stories tell of the first level and of the game's end.
+inline constexpr std::string_view kShippedStories[] = {"Level0", "Final"};
+// Texture sets the stories and the splash screens name outright.
+inline constexpr std::string_view kBlackOverlayTextureSet = "BlackOverlayTS";
+inline constexpr std::string_view kCutsceneFrameTextureSet = "CutsceneOverlayTS";
+inline constexpr std::string_view kStudioLogoTextureSet = "TessaryLogoTS";
+inline constexpr std::string_view kTeamLogoTextureSet = "TeamLogoTS";
+inline constexpr std::string_view kScreenTextureSets[] = {kBlackOverlayTextureSet, kCutsceneFrameTextureSet,
+                                                          kStudioLogoTextureSet, kTeamLogoTextureSet};
+
 }  // namespace Game::Content

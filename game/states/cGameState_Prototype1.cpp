@@ -2,14 +2,12 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "app/cGameStateManager.h"
 #include "engine/audio/SoundManagerAccess.h"
 #include "engine/audio/iSoundManager.h"
 #include "engine/core/cLog.h"
-#include "engine/core/cXmlFile.h"
 #include "engine/entity/cSceneManager.h"
 #include "engine/particles/cParticleManager.h"
 #include "engine/physics/cCollisionManager.h"
@@ -46,6 +44,7 @@
 #include "game/states/GUILooks.h"
 #include "game/states/PlayCollisions.h"
 #include "game/states/SceneLighting.h"
+#include "game/states/cCutscene.h"
 
 namespace Game {
 
@@ -221,7 +220,7 @@ void cGameState_Prototype1::ForgetLevel() {
 void cGameState_Prototype1::BuildMachine() {
     stateMachine = std::make_unique<Machine>(this);
     using T = cGameState_Prototype1;
-    auto* s_intro = stateMachine->AddState(&T::Nothing, &T::Nothing, &T::IntroUpdate, &T::Nothing, &T::Nothing);
+    auto* s_intro = stateMachine->AddState(&T::Nothing, &T::Nothing, &T::IntroUpdate, &T::IntroExit, &T::Nothing);
     auto* s_playing = stateMachine->AddState(&T::Nothing, &T::Nothing, &T::PlayingUpdate, &T::Nothing, &T::Nothing);
     auto* s_hold = stateMachine->AddState(&T::Nothing, &T::HoldEnter, &T::StepUpdate, &T::HoldExit, &T::Nothing);
     auto* s_pause_in =
@@ -255,20 +254,15 @@ void cGameState_Prototype1::BuildMachine() {
     stateMachine->Start(introCutscene != nullptr ? intro : playing);
 }
 
-// The seam for the level's intro cutscene. The cutscene list names a
-// picture for the level when it has one; no cutscene class exists yet to
-// play it, so the level starts in play and the log says what was left out.
+// The level's intro cutscene, when the cutscene file tells one for it; a
+// restart of the same level does not show it again.
 std::unique_ptr<iIntroCutscene> cGameState_Prototype1::LoadIntroCutscene() {
-    if (!std::filesystem::exists(kCutscenesFile)) return nullptr;
-    Engine::cXmlFile file(kCutscenesFile);
-    const tinyxml2::XMLElement* root = file.IsOpen() ? file.Document().FirstChildElement() : nullptr;
-    if (root == nullptr) return nullptr;
     const std::string level = "Level" + std::to_string(cLevelManager::Instance().current_number);
-    const tinyxml2::XMLElement* element = root->FirstChildElement(level.c_str());
-    const char* texture = element != nullptr ? element->Attribute("texture") : nullptr;
-    if (texture == nullptr || *texture == '\0') return nullptr;
-    Engine::LogEngine("play: the intro cutscene of " + level + " is not played yet; the level starts in play");
-    return nullptr;
+    std::unique_ptr<iIntroCutscene> cutscene = cCutscene::Read(kCutscenesFile, level);
+    if (cutscene == nullptr) return nullptr;
+    introShown = true;
+    Engine::LogEngine("Play: the intro cutscene of " + level + " plays");
+    return cutscene;
 }
 
 // ---- Per frame ----------------------------------------------------------------
@@ -359,6 +353,8 @@ void cGameState_Prototype1::IntroUpdate(float dt) {
     introCutscene->Update(dt);
     if (EscapePressed()) introCutscene->Skip();
 }
+
+void cGameState_Prototype1::IntroExit() { Engine::LogEngine("Play: the intro is over; play begins"); }
 
 void cGameState_Prototype1::PlayingUpdate(float dt) {
     GameplayStep(dt);
@@ -552,6 +548,8 @@ void cGameState_Prototype1::LogRunEnd() const {
 // Everything Enter made goes back where it came from. The machine is dropped
 // without the exit of its current sub-state: a run that ends mid-pause or
 // mid-hold must not request another state or write into released entities.
+// The intro cutscene goes once, before the GUI it draws in is cleared, and
+// leaves no pointer behind for a restart to destroy again.
 void cGameState_Prototype1::Exit() {
     LogRunEnd();
     if (stateMachine) stateMachine->Start(nullptr);

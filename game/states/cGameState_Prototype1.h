@@ -7,7 +7,8 @@
 // ends a run as full as it began.
 //
 // A small machine of eight sub-states runs the run: the level's intro
-// cutscene, play, a camera hold (the camera plays a shot, the kid waits),
+// cutscene (shown once per level: a restart goes straight to play; Escape
+// during one of its rests ends it), play, a camera hold (the camera plays a shot, the kid waits),
 // the pause menu fading in, up and fading out, the win (the screen darkens
 // and the results screen follows) and the death (the level restarts, at the
 // last checkpoint). The gameplay step that moves the world runs in play, in
@@ -23,6 +24,7 @@
 #include "engine/entity/cStateMachine.h"
 #include "engine/platform/iMouseListener.h"
 #include "game/states/cBasicGameState.h"
+#include "game/states/cCutscene.h"
 #include "game/states/cPlayHUD.h"
 #include "game/states/cPlayMenu.h"
 #include "game/states/iIntroCutscene.h"
@@ -46,7 +48,7 @@ public:
     static constexpr const char* kLayout = "GameGUI.xml";
     static constexpr const char* kStatsFolder = "GameData/XML_Game/GameStats/";
     static constexpr const char* kStatsFile = "EnemyStats.xml";
-    static constexpr const char* kCutscenesFile = "GameData/XML_Game/Cutscenes/cutscenes.xml";
+    static constexpr const char* kCutscenesFile = cCutscene::kFile;
     static constexpr const char* kMusic = "BGSound";
     static constexpr float kMusicVolume = 25.0f;
     static constexpr const char* kDeathMusic = "DeathMusic";
@@ -86,6 +88,7 @@ public:
     cPlayMenu& Menu() { return menu; }
     cPlayHUD& HUD() { return hud; }
     bool IntroShown() const { return introShown; }
+    const iIntroCutscene* IntroCutscene() const { return introCutscene.get(); }
 
 private:
     using Machine = Engine::cStateMachine<cGameState_Prototype1>;
@@ -112,6 +115,7 @@ private:
     // Sub-state callbacks.
     void Nothing() {}
     void IntroUpdate(float dt);
+    void IntroExit();
     void PlayingUpdate(float dt);
     void StepUpdate(float dt) { GameplayStep(dt); }
     void HoldEnter();

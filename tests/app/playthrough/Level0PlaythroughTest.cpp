@@ -96,12 +96,14 @@ TEST_F(Level0PlaythroughTest, TheBotWinsLevel0AndItsRecordWinsAgainInTheSameTime
     EXPECT_EQ(After(replayed, "Main loop ended after "), After(played, "Main loop ended after "));
 }
 
-// Nobody at the keys: the ghosts reach the kid, the death sequence runs and,
-// three and a half seconds later, the level starts again.
+// Nobody at the keys: the level's intro story runs its 25 seconds, the
+// ghosts reach the kid, the death sequence runs and, three and a half seconds
+// later, the level starts again, without the story.
 TEST_F(Level0PlaythroughTest, StandingStillTheKidDiesAndTheLevelRestarts) {
-    ASSERT_EQ(game.Run("--headless --state Prototype1 --fixed-dt 0.033 --seed 11 --frames 1500"), 0)
+    ASSERT_EQ(game.Run("--headless --state Prototype1 --fixed-dt 0.033 --seed 11 --frames 2300"), 0)
         << game.Read("out.txt");
     const std::string log = game.Read("Engine.log");
+    EXPECT_EQ(Count(log, "Play: the intro cutscene of Level0 plays"), 1) << log;
     EXPECT_GE(Count(log, "Play: asks for state 14"), 1) << log;
     EXPECT_EQ(log.find("Play: the kid wins after "), std::string::npos);
     EXPECT_GE(Count(log, "Play: the run of Level0 ends after"), 2) << "the level ran again after the restart";

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -314,6 +315,40 @@ TEST_F(ContentTest, EveryShippedLayoutNamesTextureSetsThatExist) {
                 EXPECT_EQ(e->IntAttribute("frameheight"), static_cast<int>(picture->Height())) << path << " " << set;
             }
         }
+    }
+}
+
+// ---- Cutscenes and splash screens -----------------------------------------------------
+
+// Every story of the cutscene file shows a picture the catalogue holds, in at
+// least one framing; so do the pictures the stories and the splash screens
+// name in code. The stories the game tells are there.
+TEST_F(ContentTest, EveryTextureTheCutsceneFileNamesExists) {
+    LoadCatalogues();
+    cXmlFile cutscenes{std::string(Content::kCutsceneFile)};
+    ASSERT_TRUE(cutscenes.IsLoaded()) << Content::kCutsceneFile;
+    std::vector<std::string> stories;
+    for (const tinyxml2::XMLElement* story = cutscenes.First().element->FirstChildElement(); story != nullptr;
+         story = story->NextSiblingElement()) {
+        stories.push_back(story->Name());
+        const char* texture = story->Attribute("texture");
+        ASSERT_NE(texture, nullptr) << story->Name() << " names no picture";
+        EXPECT_TRUE(TextureSetHoldsATexture(texture)) << story->Name() << " names " << texture;
+        EXPECT_NE(story->FirstChildElement("Section"), nullptr) << story->Name() << " has no framing";
+        for (const auto* section = story->FirstChildElement("Section"); section != nullptr;
+             section = section->NextSiblingElement("Section")) {
+            for (const char* attribute : {"posX", "posY", "scaleX", "scaleY"}) {
+                float value = 0.0f;
+                EXPECT_EQ(section->QueryFloatAttribute(attribute, &value), tinyxml2::XML_SUCCESS)
+                    << story->Name() << " gives its " << attribute << " as a plain number";
+            }
+        }
+    }
+    for (std::string_view shipped : Content::kShippedStories) {
+        EXPECT_NE(std::find(stories.begin(), stories.end(), shipped), stories.end()) << shipped;
+    }
+    for (std::string_view named : Content::kScreenTextureSets) {
+        EXPECT_TRUE(TextureSetHoldsATexture(std::string(named))) << named;
     }
 }
 

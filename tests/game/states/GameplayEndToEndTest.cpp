@@ -29,6 +29,8 @@ protected:
     void SetUp() override {
         StateTests::BuildPlayFolder(dir.Path());
         dir.Write("GameData/Level/Level0.xml", kLevel);
+        // These runs are about play: the level's intro is left out.
+        StateTests::WriteCutscenes(dir.Path(), "<Cutscenes/>");
     }
 
     int Run(const std::string& script, const std::string& options, const std::string& environment = "") {

@@ -4,7 +4,10 @@
 // holds the tests' own small levels (Level0 by default) and the GUI folder
 // may hold a layout of the test's own. Input goes through the mouse and
 // keyboard states, that is the real path to the GUI listeners; sounds go to a
-// recording manager that also keeps the volume and the mute switch.
+// recording manager that also keeps the volume and the mute switch. The
+// cutscene file tells no story unless a test writes its own, and no texture
+// set exists unless a test provides it. Frames drive the gameplay state, or
+// whichever state `driven` points at.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +21,7 @@
 #include "engine/entity/cSceneManager.h"
 #include "engine/particles/cParticleManager.h"
 #include "engine/physics/cPhysicsWorld.h"
+#include "engine/platform/VirtualKeys.h"
 #include "engine/platform/cKeyboardState.h"
 #include "engine/platform/cMouseState.h"
 #include "engine/platform/cWindow.h"
@@ -29,6 +33,10 @@
 #include "engine/render/scene/cSceneRenderer.h"
 #include "engine/resource/cAnimationRegistry.h"
 #include "engine/resource/cResourceSystem.h"
+#include "engine/resource/cTextureSet.h"
+#include "engine/resource/eTextureFormat.h"
+#include "engine/resource/eTextureType.h"
+#include "engine/resource/iTextureManager.h"
 #include "engine/ui/cGUIManager.h"
 #include "game/data/cLevelManager.h"
 #include "game/data/cModelCatalogue.h"
@@ -80,6 +88,8 @@ protected:
     }
 
     void TearDown() override {
+        Engine::iTextureManager* textures = Engine::cResourceSystem::Instance().TextureManager();
+        for (Engine::cTextureSet*& set : provided) textures->ReleaseTextureSet(set);
         Engine::cLog::Destroy();
         Engine::cGUIManager::Destroy();
         Engine::DestroySoundManager();
@@ -100,10 +110,21 @@ protected:
         cGameStateManager::Destroy();
     }
 
-    // The shipped GameData with the tests' own level folder (Level0 is the small level).
+    // The shipped GameData with the tests' own level folder (Level0 is the small level) and no story to tell.
     void BuildGameData() {
         StateTests::BuildPlayFolder(dir.Path());
         WriteLevel(0, kSmallLevel);
+        WriteCutscenes("<Cutscenes/>");
+    }
+
+    void WriteCutscenes(const std::string& text) { StateTests::WriteCutscenes(dir.Path(), text); }
+
+    // A texture set holding one small texture, for the pictures a state makes itself.
+    void ProvideTexture(const std::string& name) {
+        Engine::iTextureManager* textures = Engine::cResourceSystem::Instance().TextureManager();
+        Engine::cTextureSet* set = textures->GetTextureSet(name);
+        set->AddTexture(textures->CreateTexture(name + ".tga", Engine::TT_2D, 64, 32, Engine::TF_ARGB8, nullptr));
+        provided.push_back(set);
     }
 
     void WriteLevel(int number, const std::string& text) {
@@ -124,8 +145,8 @@ protected:
         for (int key : keys_up) Engine::cKeyboardState::Instance().KeyUp(key);
         keys_down.clear();
         keys_up.clear();
-        state.Update(dt);
-        state.Render();
+        driven->Update(dt);
+        driven->Render();
     }
 
     void Frames(int count, float dt = kDt) {
@@ -201,6 +222,8 @@ protected:
     std::vector<int> keys_down;
     std::vector<int> keys_up;
     cGameState_Prototype1 state;
+    iGameState* driven = &state;
+    std::vector<Engine::cTextureSet*> provided;
 };
 
 }  // namespace Game

@@ -18,6 +18,7 @@
 #include "game/entities/cGameCamera.h"
 #include "game/entities/cStroke.h"
 #include "game/states/LevelResults.h"
+#include "game/states/cCutscene.h"
 #include "tests/game/states/GameplayFixture.h"
 
 namespace Game {
@@ -614,16 +615,127 @@ TEST(PlayHUDTest, CountdownAndHealthShareTables) {
     }
 }
 
-TEST_F(GameplayStateTest, ALevelWhoseIntroNamesACutsceneStillStartsInPlayAndSaysSo) {
-    const std::filesystem::path cutscenes = dir.Path() / "GameData" / "XML_Game" / "Cutscenes";
-    std::filesystem::remove(cutscenes);  // a link to the shipped folder, if there is one
-    std::filesystem::create_directory(cutscenes);
-    dir.Write("GameData/XML_Game/Cutscenes/cutscenes.xml",
-              R"(<Cutscenes><Level0 texture="intro0.png"/><Level1 texture=""/></Cutscenes>)");
+// ---- The intro cutscene ----------------------------------------------------------
+
+// One framing for Level0: about seven seconds of story.
+constexpr const char* kIntroFile = R"(<Cutscenes>
+  <Level0 texture="IntroTS"><Section posX="0.5" posY="0.5" scaleX="1" scaleY="0.9"/></Level0>
+  <Level1 texture=""/>
+</Cutscenes>)";
+
+class IntroTest : public GameplayStateTest {
+protected:
+    void SetUp() override {
+        GameplayStateTest::SetUp();
+        WriteCutscenes(kIntroFile);
+        for (const char* texture : {"IntroTS", cCutscene::kBlackOverlayTexture, cCutscene::kFrameOverlayTexture}) {
+            ProvideTexture(texture);
+        }
+    }
+
+    const cCutscene* Intro() const { return dynamic_cast<const cCutscene*>(state.IntroCutscene()); }
+
+    // Frames until play begins (limit: thirty seconds), in seconds.
+    float RunToPlay() {
+        for (int frame = 1; frame <= 1500; ++frame) {
+            Frame();
+            if (state.SubState() == Sub::Playing) return frame * kDt;
+        }
+        return -1.0f;
+    }
+};
+
+TEST_F(IntroTest, ALevelWithAnIntroPlaysItWhileTheLevelStandsStillThenPlays) {
+    state.Enter();
+    ASSERT_EQ(state.SubState(), Sub::Intro);
+    EXPECT_TRUE(state.IntroShown());
+    ASSERT_NE(Intro(), nullptr);
+    ASSERT_NE(Intro()->Picture(), nullptr);
+    EXPECT_EQ(Intro()->Picture()->Sprite().TextureSet()->Name(), "IntroTS");
+    const Engine::Vector3 kid_at = state.Kid()->position;
+    Run(3.0f);
+    EXPECT_EQ(state.SubState(), Sub::Intro);
+    EXPECT_FLOAT_EQ(state.LevelTime(), 0.0f) << "the level's clock waits for the story";
+    EXPECT_EQ(state.Kid()->position, kid_at);
+    EXPECT_NEAR(3.0f + RunToPlay(), 7.0f, 0.15f);
+    EXPECT_FALSE(Intro()->Picture()->IsVisible());
+    Frames(10);
+    EXPECT_NEAR(state.LevelTime(), 10 * kDt, 1e-4f);
+    EXPECT_NE(Log().find("Play: the intro cutscene of Level0 plays\n"), std::string::npos) << Log();
+    state.Exit();
+}
+
+TEST_F(IntroTest, EscapeDuringTheStorysRestSkipsItToPlayAfterTheFadeOut) {
+    state.Enter();
+    Run(1.5f);
+    ASSERT_EQ(Intro()->Phase(), cCutscene::ePhase::Hold);
+    Tap(Engine::kVK_ESCAPE);
+    EXPECT_EQ(Intro()->Phase(), cCutscene::ePhase::FadeOut);
+    EXPECT_NEAR(RunToPlay(), 1.0f, 0.1f) << "one second of fade-out";
+    EXPECT_FALSE(state.Menu().active) << "the Escape that skipped the story opens no pause menu";
+    state.Exit();
+}
+
+TEST_F(IntroTest, EscapeWhileTheStoryFadesInIsForgotten) {
+    state.Enter();
+    Frames(5);
+    Tap(Engine::kVK_ESCAPE);
+    EXPECT_NEAR(7 * kDt + RunToPlay(), 7.0f, 0.15f);
+    state.Exit();
+}
+
+// The state owns the story: the run's end destroys it once, and the restart
+// neither shows it again nor destroys it a second time.
+TEST_F(IntroTest, ARestartGoesStraightToPlayAndTheStoryIsDestroyedOnce) {
+    state.Enter();
+    Run(0.5f);
+    state.Exit();
+    EXPECT_EQ(state.IntroCutscene(), nullptr);
+    Restart();
+    EXPECT_EQ(state.SubState(), Sub::Playing) << "a restart does not show the intro again";
+    EXPECT_TRUE(state.IntroShown());
+    EXPECT_EQ(state.IntroCutscene(), nullptr);
+    const std::size_t gui_elements = Engine::cGUIManager::Instance().Elements().size();
+    Restart();
+    EXPECT_EQ(Engine::cGUIManager::Instance().Elements().size(), gui_elements)
+        << "no earlier story takes the GUI's new elements with it";
+    EXPECT_NE(Element("HUDHealthBar"), nullptr);
+    EXPECT_TRUE(Element("HUDHealthBar")->IsVisible());
+    state.Exit();
+}
+
+TEST_F(IntroTest, AStateObjectMadeAfreshShowsTheIntroAgain) {
+    state.Enter();
+    state.Exit();
+    cGameState_Prototype1 next;
+    next.Load();
+    next.Enter();
+    EXPECT_EQ(next.SubState(), Sub::Intro);
+    next.Exit();
+}
+
+TEST_F(IntroTest, AFileWithoutTheLevelsElementOrWithAnEmptyTextureStartsInPlay) {
+    cLevelManager::Instance().current_number = 1;
+    WriteLevel(1, kSmallLevel);
+    state.Enter();
+    EXPECT_EQ(state.SubState(), Sub::Playing) << "Level1's texture is empty";
+    EXPECT_FALSE(state.IntroShown());
+    state.Exit();
+    WriteCutscenes("<Cutscenes><Level2 texture=\"IntroTS\"><Section/></Level2></Cutscenes>");
+    cLevelManager::Instance().current_number = 0;
+    state.Enter();
+    EXPECT_EQ(state.SubState(), Sub::Playing) << "no Level0 element";
+    state.Exit();
+    EXPECT_EQ(Log().find("cutscene"), std::string::npos) << "a level without a story is no fault\n" << Log();
+}
+
+TEST_F(IntroTest, AMissingCutsceneFileIsLoggedAndTheLevelStartsInPlay) {
+    std::filesystem::remove(dir.File("GameData/XML_Game/Cutscenes/cutscenes.xml"));
     state.Enter();
     EXPECT_EQ(state.SubState(), Sub::Playing);
-    EXPECT_FALSE(state.IntroShown());
-    EXPECT_NE(Log().find("the intro cutscene of Level0 is not played yet"), std::string::npos) << Log();
+    EXPECT_NE(Log().find("Error: the cutscene file \"GameData/XML_Game/Cutscenes/cutscenes.xml\" could not be read"),
+              std::string::npos)
+        << Log();
     state.Exit();
 }
 

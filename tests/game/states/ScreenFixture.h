@@ -41,11 +41,13 @@
 
 namespace Game {
 
-// RecordingSounds with a volume and a mute switch that answer what was set.
+// RecordingSounds with a volume and a mute switch that answer what was set;
+// StopAll is written down as "stop all".
 class MixingDesk : public RecordingSounds {
 public:
     MixingDesk(std::vector<std::string>& log, float& volume_out, bool& muted_out)
-        : RecordingSounds(log), volume(volume_out), muted(muted_out) {}
+        : RecordingSounds(log), events(log), volume(volume_out), muted(muted_out) {}
+    void StopAll() override { events.push_back("stop all"); }
     bool SetMute(bool mute) override {
         muted = mute;
         return true;
@@ -55,6 +57,7 @@ public:
     float GetVolume() const override { return volume; }
 
 private:
+    std::vector<std::string>& events;
     float& volume;
     bool& muted;
 };
